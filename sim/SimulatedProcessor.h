@@ -1,0 +1,62 @@
+#pragma once
+
+#include "sim/FaultPlan.h"
+#include "sim/ProcessorMemory.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QObject>
+
+#include <random>
+
+namespace aec::sim {
+
+// A processor that answers the controller's frames as the real unit does: it acknowledges
+// writes, answers block, name, code and system-item requests with checksummed data frames,
+// and keeps what is written in its memory. It does no I/O: bytes come in through receive()
+// and leave through transmitted(), so a test can wire it to anything.
+class SimulatedProcessor : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int MaxValuesPerFrame = 125;
+
+    explicit SimulatedProcessor(FaultPlan faults = {}, QObject* parent = nullptr);
+
+    ProcessorMemory& memory() { return m_memory; }
+    const ProcessorMemory& memory() const { return m_memory; }
+
+    // Bytes from the controller, in any chunks.
+    void receive(QByteArrayView bytes);
+
+    int framesReceived() const { return m_framesReceived; }
+    int badChecksumsReceived() const { return m_badChecksums; }
+    bool isLinked() const { return m_linked; }
+
+signals:
+    void transmitted(const QByteArray& bytes);
+    // The line is hung up (a fault): the host closes its end.
+    void hangUpRequested();
+
+private:
+    void handleFrame(const QByteArray& frame);
+    void handleWrite(int address, QByteArrayView data);
+    void handleRead(int address, QByteArrayView data);
+    void sendAcknowledgement();
+    void sendData(int block, int slot, QByteArrayView data);
+    void sendValue(int address, std::uint16_t value);
+    void emitAnswer(QByteArray bytes);
+    bool chance(double share);
+    QByteArray garbage();
+
+    ProcessorMemory m_memory;
+    FaultPlan m_faults;
+    std::mt19937 m_random;
+    QByteArray m_pending;
+    int m_framesReceived = 0;
+    int m_badChecksums = 0;
+    bool m_linked = false;
+    bool m_hungUp = false;
+};
+
+} // namespace aec::sim

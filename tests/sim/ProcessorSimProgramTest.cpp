@@ -1,0 +1,114 @@
+// processor-sim as a person or a script uses it: the device path on the first line, a real
+// serial port on that path, a clean end on SIGTERM.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSerialPort>
+
+namespace {
+
+QByteArray Hex(const char* text)
+{
+    return QByteArray::fromHex(text);
+}
+
+class ProcessorSimProgram : public ::testing::Test
+{
+protected:
+    void start(const QStringList& arguments = {})
+    {
+        sim.start(QStringLiteral(PROCESSOR_SIM_PATH), arguments);
+        ASSERT_TRUE(sim.waitForStarted(5000));
+        QElapsedTimer clock;
+        clock.start();
+        while (!sim.canReadLine() && clock.elapsed() < 5000)
+            sim.waitForReadyRead(100);
+        path = QString::fromLocal8Bit(sim.readLine()).trimmed();
+        ASSERT_TRUE(path.startsWith(QStringLiteral("/dev/"))) << path.toStdString();
+
+        port.setPortName(path);
+        ASSERT_TRUE(port.open(QIODevice::ReadWrite)) << port.errorString().toStdString();
+        port.setBaudRate(QSerialPort::Baud115200);
+        // A real serial line at least closes on a hang-up instead of reporting it forever.
+        QObject::connect(&port, &QSerialPort::errorOccurred,
+                         [this](QSerialPort::SerialPortError e) {
+                             if (e == QSerialPort::ReadError || e == QSerialPort::ResourceError) {
+                                 lineLost = true;
+                                 port.close();
+                             }
+                         });
+    }
+
+    // Writes a request and collects the answer until `expected` bytes or the time is up.
+    QByteArray exchange(const QByteArray& request, qsizetype expected, int timeoutMs = 3000)
+    {
+        port.write(request);
+        QByteArray answer;
+        QElapsedTimer clock;
+        clock.start();
+        while (answer.size() < expected && clock.elapsed() < timeoutMs && port.isOpen()) {
+            port.waitForReadyRead(50);
+            answer += port.readAll();
+        }
+        return answer;
+    }
+
+    void TearDown() override
+    {
+        port.close();
+        if (sim.state() != QProcess::NotRunning) {
+            sim.kill();
+            sim.waitForFinished(3000);
+        }
+    }
+
+    QProcess sim;
+    QSerialPort port;
+    QString path;
+    bool lineLost = false;
+};
+
+TEST_F(ProcessorSimProgram, AnswersOverThePseudoTerminalAndEndsCleanlyOnSigterm)
+{
+    start();
+    EXPECT_EQ(exchange(Hex("F5B106B71E3011000B"), 13), Hex("EEBB") + Hex("F5B108B71E4051A3160B1F"));
+    // Block 5 has 45 values: one frame of 97 bytes.
+    const QByteArray block = exchange(Hex("F5B106B01E100500D8"), 97);
+    ASSERT_EQ(block.size(), 97);
+    EXPECT_EQ(block.left(6), Hex("F5B15EB70500"));
+
+    sim.terminate();
+    ASSERT_TRUE(sim.waitForFinished(5000));
+    EXPECT_EQ(sim.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(sim.exitCode(), 0);
+}
+
+TEST_F(ProcessorSimProgram, ServesAgainAfterThePortIsClosedAndReopened)
+{
+    start();
+    EXPECT_EQ(exchange(Hex("F5B106B71E30660060"), 2), Hex("EEBB"));
+    port.close();
+    ASSERT_TRUE(port.open(QIODevice::ReadWrite));
+    EXPECT_EQ(exchange(Hex("F5B106B71E30660060"), 2), Hex("EEBB"));
+}
+
+TEST_F(ProcessorSimProgram, HangUpOptionDropsTheLine)
+{
+    start({QStringLiteral("--hang-up-after"), QStringLiteral("1")});
+    EXPECT_EQ(exchange(Hex("F5B106B71E30660060"), 2), Hex("EEBB"));
+    const QByteArray after = exchange(Hex("F5B106B71E30660060"), 2, 2000);
+    EXPECT_TRUE(after.isEmpty());
+    EXPECT_TRUE(lineLost);
+}
+
+TEST_F(ProcessorSimProgram, RefusesABadOptionWithAMessage)
+{
+    sim.start(QStringLiteral(PROCESSOR_SIM_PATH),
+              {QStringLiteral("--drop-acks"), QStringLiteral("2")});
+    ASSERT_TRUE(sim.waitForFinished(5000));
+    EXPECT_EQ(sim.exitCode(), 2);
+    EXPECT_TRUE(sim.readAllStandardError().contains("--drop-acks"));
+}
+
+} // namespace
