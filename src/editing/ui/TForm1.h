@@ -1,11 +1,19 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 namespace aec {
 
-// The main window. For now a plain window with the program's title; the pages, the chart and
-// the side panel are composed into it by their own classes.
+class DeviceTexts;
+class Language;
+class LinkControls;
+class ParameterModel;
+class TForm2;
+class TForm3;
+
+// The main window: a shell composing the pages, the chart and the side panel, each built by
+// its own class. Owns the start-up order of its creation and first showing.
 class TForm1 : public QWidget
 {
     Q_OBJECT
@@ -13,7 +21,35 @@ public:
     static constexpr int DesignWidth = 1204;
     static constexpr int DesignHeight = 609;
 
-    explicit TForm1(QWidget* parent = nullptr);
+    // Creation (FormCreate).
+    TForm1(ParameterModel& model, DeviceTexts& texts, Language& language,
+           QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Hands over the serial link form and the status dialog, created after this window, and
+    // the ports to list before the machine's own.
+    void attachLink(TForm3& link, TForm2& statusDialog, const QStringList& extraPorts);
+
+    bool windowShown() const { return m_windowShown; }
+    LinkControls* linkControls() const { return m_linkControls; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormShow();
+    void LinkBtnClick();
+
+    ParameterModel& m_model;
+    DeviceTexts& m_texts;
+    Language& m_language;
+    TForm3* m_link = nullptr;
+    TForm2* m_statusDialog = nullptr;
+    QStringList m_extraPorts;
+    LinkControls* m_linkControls = nullptr;
+    QSize m_designSize;
+    bool m_windowShown = false;
 };
 
 } // namespace aec

@@ -1,0 +1,28 @@
+#include "app/ControllerOptions.h"
+
+namespace aec {
+
+void AddControllerOptions(QCommandLineParser& parser)
+{
+    parser.addOptions({
+        {QStringLiteral("port"),
+         QStringLiteral("Try the serial device PATH first when searching for the processor. "
+                        "Repeat for several. For devices the system does not list, such as "
+                        "pseudo-terminals and Bluetooth serial ports."),
+         QStringLiteral("PATH")},
+        {QStringLiteral("demo"),
+         QStringLiteral("Start a simulated processor inside the program and try it first, to "
+                        "see the program find, load and edit a processor without the "
+                        "hardware.")},
+    });
+}
+
+ControllerOptions ReadControllerOptions(const QCommandLineParser& parser)
+{
+    ControllerOptions options;
+    options.ports = parser.values(QStringLiteral("port"));
+    options.demo = parser.isSet(QStringLiteral("demo"));
+    return options;
+}
+
+} // namespace aec

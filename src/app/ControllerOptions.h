@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QCommandLineParser>
+#include <QStringList>
+
+namespace aec {
+
+// The controller's command line.
+struct ControllerOptions
+{
+    QStringList ports; // listed first, in the order given
+    bool demo = false; // start a simulated processor in the program and list it first
+};
+
+void AddControllerOptions(QCommandLineParser& parser);
+ControllerOptions ReadControllerOptions(const QCommandLineParser& parser);
+
+} // namespace aec

@@ -1,0 +1,431 @@
+#include "link/LinkSession.h"
+
+#include "link/DeviceFrame.h"
+
+#include <cmath>
+
+namespace aec {
+namespace {
+
+constexpr int ModeNameStep = 30;
+constexpr int FirstSystemItemStep = 31;
+constexpr int LastModeNameIndex = 22; // the counter runs one ahead of the name requested
+constexpr int HoldTickLimit = 50;     // one second of 20 ms ticks
+constexpr int PendingRetryLimit = 50; // about 51 s for a mode command
+constexpr int KeepAliveRetryLimit = 4;
+constexpr int RepeatStep0Ticks = 10;
+constexpr int RepeatTicks = 20;
+constexpr int AbandonTicks = 100;
+constexpr int TicksCap = 100;
+
+enum SessionEvents {
+    Online = 1,
+    Reload = 2,
+    ModeStored = 3,
+    Linking = 4,
+    Download = 6,
+    Lost = 7,
+    Failed = 9
+};
+
+} // namespace
+
+LinkSession::LinkSession(ParameterModel& model, DeviceTexts& texts, SerialLine& port,
+                         MessageService& messages, DiagnosticLog& log, QObject* parent)
+    : QObject(parent), m_model(model), m_port(port), m_messages(messages),
+      m_applier(model.store, texts, m_flags, log), m_receiver(m_flags, m_applier, log),
+      m_sender(port, model.store)
+{
+    m_model.setSender(this);
+}
+
+void LinkSession::setPortNames(const QStringList& names)
+{
+    m_portNames = names;
+    m_selectedPort = names.isEmpty() ? -1 : 0;
+}
+
+int LinkSession::progressPercent() const
+{
+    if (m_state.TransferTotal <= 0)
+        return 0;
+    return static_cast<int>(std::lround(100.0 * m_state.TransferStep / m_state.TransferTotal));
+}
+
+// ---- Reporting ---------------------------------------------------------------------------
+
+void LinkSession::setTimer(Timer timer, bool on)
+{
+    if (m_timers[timer] == on)
+        return;
+    m_timers[timer] = on;
+    emit timersChanged();
+}
+
+void LinkSession::setTimers(bool search, bool transfer, bool hold)
+{
+    setTimer(Timer1, search);
+    setTimer(Timer2, transfer);
+    setTimer(HoldTimer, hold);
+}
+
+void LinkSession::ShowLinkStatus(const BilingualText& text)
+{
+    m_statusText = text;
+    emit statusChanged();
+}
+
+void LinkSession::setColour(StatusColour colour)
+{
+    m_statusColour = colour;
+    emit statusChanged();
+}
+
+void LinkSession::setLinkedLook(bool linked)
+{
+    m_linkedLook = linked;
+    emit linkButtonLookChanged(linked);
+}
+
+void LinkSession::showDialog(bool visible)
+{
+    m_dialogVisible = visible;
+    emit dialogChanged();
+}
+
+// ---- Starting and ending ------------------------------------------------------------------
+
+void LinkSession::LinkBtnClick()
+{
+    // The button reads "Unlink" while a link is sought or held: pressing it then ends the link.
+    if (m_linkedLook || isOnline())
+        EndLink();
+    else
+        StartLink();
+}
+
+void LinkSession::StartLink()
+{
+    m_flags.Answered = 0;
+    m_state.PortIndex = 0;
+    m_state.PanelLockState = 0;
+    m_state.SendSuppressed = 0;
+    m_receiver.reset();
+    m_selectedPort = m_portNames.isEmpty() ? -1 : 0;
+    setTimers(true, false, false);
+    setLinkedLook(true);
+    m_queue.clear();
+    ShowLinkStatus(LinkText::Search);
+    m_state.TransferStep = 0;
+    m_state.TransferTotal = LoadTotal;
+    showDialog(true);
+}
+
+void LinkSession::EndLink()
+{
+    m_state.LinkState = 0;
+    setLinkedLook(false);
+    setTimers(false, false, false);
+    m_sender.SendLinkCommand(LinkCode::Unlink);
+    ShowLinkStatus(LinkText::Offline);
+    m_state.TransferTotal = DownloadTotal;
+    showDialog(false);
+}
+
+void LinkSession::CloseLink()
+{
+    if (isOnline())
+        m_sender.SendLinkCommand(LinkCode::Unlink);
+}
+
+// ---- Port search ----------------------------------------------------------------------------
+
+void LinkSession::Timer1Timer()
+{
+    showDialog(true);
+    if (m_flags.Answered == 1) {
+        SessionEvent(Linking);
+        return;
+    }
+    if (m_state.PortIndex > m_state.LastTriedPort + 1 || m_selectedPort < 0) {
+        m_state.PortIndex = 0;
+        SessionEvent(Failed);
+    } else {
+        // Ports that cannot be opened or written are passed over silently.
+        if (m_port.isOpen())
+            m_port.close();
+        m_selectedPort = m_state.PortIndex < m_portNames.size() ? m_state.PortIndex : -1;
+        const QString name = m_selectedPort >= 0 ? m_portNames[m_selectedPort] : QString();
+        emit portSelected(m_selectedPort, name);
+        m_state.LastTriedPort = m_selectedPort;
+        if (!name.isEmpty() && m_port.open(name))
+            m_sender.SendLinkCommand(LinkCode::Link);
+    }
+    ++m_state.PortIndex;
+}
+
+// ---- Events ---------------------------------------------------------------------------------
+
+void LinkSession::startLoad(const BilingualText& status)
+{
+    setTimers(false, true, false);
+    m_state.TransferStep = 0;
+    m_state.TransferTotal = LoadTotal;
+    m_state.Direction = TransferDirection::Load;
+    // A load abandoned among the mode names would otherwise leave the counter part-way and
+    // place every name of the next load at the wrong index.
+    m_flags.ModeNameIndex = 0;
+    m_sender.TransferItem(0, TransferDirection::Load);
+    ShowLinkStatus(status);
+}
+
+void LinkSession::SessionEvent(int event)
+{
+    switch (event) {
+    case Linking:
+        // Cleared before the request goes out, so that an answer arriving at once counts.
+        m_flags.RxEvent = LinkFlags::None;
+        m_state.TransferTicks = 0;
+        startLoad(LinkText::Linking);
+        m_state.LinkState = 0;
+        setColour(StatusColour::Neutral);
+        return;
+    case Reload:
+        startLoad(LinkText::Loading);
+        return;
+    case Download:
+        if (!isOnline())
+            return;
+        setTimers(false, true, false);
+        m_state.TransferStep = 0;
+        m_state.TransferTotal = DownloadTotal;
+        m_state.Direction = TransferDirection::Download;
+        ShowLinkStatus(LinkText::Download);
+        m_state.LinkState = 0;
+        m_sender.TransferItem(0, TransferDirection::Download);
+        return;
+    case Online: {
+        const int mode = m_model.store.at(Block::Music, 161);
+        m_model.selection.OutputMode = mode > 2 ? 2 : mode;
+        if (m_state.PanelLockState == 0)
+            m_state.PanelLockState = 1;
+        emit onlineRefreshRequested();
+        m_state.LinkState = SessionState::Online;
+        setColour(StatusColour::Online);
+        setLinkedLook(true);
+        ShowLinkStatus(LinkText::Online);
+        showDialog(false);
+        emit mainWindowShowRequested();
+        setTimer(HoldTimer, true);
+        return;
+    }
+    case ModeStored:
+        emit modeListRebuildRequested();
+        m_state.LinkState = SessionState::Online;
+        ShowLinkStatus(LinkText::Online);
+        setColour(StatusColour::Online);
+        m_messages.inform(LinkText::SaveSuccess);
+        return;
+    case Lost:
+    case Failed:
+        setTimer(Timer2, false);
+        setTimer(Timer1, false);
+        m_state.SendSuppressed = 0;
+        if (event == Lost)
+            m_state.LinkState = 0;
+        setLinkedLook(false);
+        ShowLinkStatus(LinkText::Offline);
+        setColour(StatusColour::Failed);
+        showDialog(false);
+        m_messages.inform(event == Lost ? LinkText::LinkLost : LinkText::LinkFailed);
+        return;
+    default:
+        return;
+    }
+}
+
+// ---- Transfer -------------------------------------------------------------------------------
+
+void LinkSession::Timer2Timer()
+{
+    SessionState& s = m_state;
+    if (s.TransferTicks < TicksCap)
+        ++s.TransferTicks;
+    showDialog(true);
+
+    const bool answered =
+        m_flags.RxEvent == LinkFlags::DataFrame ||
+        (m_flags.RxEvent == LinkFlags::Acknowledged && s.Direction == TransferDirection::Download);
+    if (answered) {
+        if (s.TransferStep >= s.TransferTotal) {
+            m_flags.RxEvent = LinkFlags::None;
+            setTimer(Timer2, false);
+            SessionEvent(Online);
+            return;
+        }
+        advanceTransfer();
+        m_flags.RxEvent = LinkFlags::Repeat1;
+        s.TransferTicks = 0;
+    } else if (m_flags.RxEvent == LinkFlags::Repeat1 && s.TransferTicks > RepeatStep0Ticks) {
+        if (s.TransferStep == 0)
+            m_sender.TransferItem(0, s.Direction);
+        m_flags.RxEvent = LinkFlags::Repeat2;
+        s.TransferTicks = 0;
+    } else if (m_flags.RxEvent == LinkFlags::Repeat2 && s.TransferTicks > RepeatTicks) {
+        m_sender.TransferItem(s.TransferStep, s.Direction);
+        m_flags.RxEvent = LinkFlags::Abandon;
+        s.TransferTicks = 0;
+    } else if (m_flags.RxEvent == LinkFlags::Abandon && s.TransferTicks >= AbandonTicks) {
+        m_flags.RxEvent = LinkFlags::None;
+        SessionEvent(Failed);
+    }
+}
+
+// The step just answered leads to the next request. Mode names are asked for twice per tick,
+// each with the index the counter held before it ran ahead.
+void LinkSession::advanceTransfer()
+{
+    SessionState& s = m_state;
+    auto& buffer = m_sender.FrameBuffer;
+    if (s.TransferStep == ModeNameStep) {
+        buffer[0] = static_cast<std::uint8_t>(m_flags.ModeNameIndex);
+        buffer[1] = 0;
+        if (++m_flags.ModeNameIndex > LastModeNameIndex) {
+            m_flags.ModeNameIndex = 0;
+            s.TransferStep = FirstSystemItemStep;
+        }
+        m_sender.TransferItem(s.TransferStep, s.Direction);
+        m_sender.TransferItem(s.TransferStep, s.Direction);
+        return;
+    }
+    if (s.TransferStep == ModeNameStep - 1) {
+        buffer[0] = static_cast<std::uint8_t>(m_flags.ModeNameIndex);
+        buffer[1] = 0;
+        ++m_flags.ModeNameIndex;
+    }
+    ++s.TransferStep;
+    m_sender.TransferItem(s.TransferStep, s.Direction);
+}
+
+// ---- Sending --------------------------------------------------------------------------------
+
+void LinkSession::SendOrQueue(ParamAddress address, std::int32_t value)
+{
+    if (m_state.SendSuppressed == 1 || !isOnline())
+        return; // stored only; a later download or edit carries it
+    m_state.HoldTick = 0;
+    if (m_flags.ReadyToSend == 1 && m_queue.isEmpty()) {
+        m_flags.RxEvent = LinkFlags::None;
+        m_queue.resetIndexes();
+        m_queue.enqueue(address, value);
+        sendEntry(m_queue.dequeue());
+        return;
+    }
+    m_queue.enqueue(address, value);
+}
+
+// Sends one entry of the queue. A mode recall (7682) then waits for its acknowledgement,
+// whether it went out at once or from the queue, so the reload always follows it.
+void LinkSession::sendEntry(int index)
+{
+    const SendQueue::Entry& entry = m_queue.entry(index);
+    m_state.InFlightEntry = index;
+    if (entry.address == CommandAddress::ModeRecall) {
+        ShowLinkStatus(LinkText::Loading);
+        m_state.LinkState = 0;
+        m_state.RetryCount = 0;
+        m_state.PendingAction = Reload;
+    } else if (entry.address == CommandAddress::ModeRecord) {
+        m_state.PendingAction = ModeStored;
+    } else {
+        m_state.PendingAction = 0;
+    }
+    m_sender.SendParameterFrame(Frame::WriteCommand, entry.address, entry.value);
+    if (m_state.PendingAction != 0)
+        m_flags.ReadyToSend = 0;
+}
+
+void LinkSession::SetParameterPaced(ParamAddress viewAddress, std::int32_t value)
+{
+    m_model.SetParameter(viewAddress, value);
+    m_flags.ReadyToSend = 0;
+}
+
+void LinkSession::StoreMode(int index, const QByteArray& name)
+{
+    QByteArray record;
+    record.append(static_cast<char>(index));
+    record.append('\0');
+    record.append(name);
+    m_sender.SendText(CommandAddress::ModeRecord, record);
+    m_state.PendingAction = ModeStored;
+    // Success is reported on the processor's acknowledgement, never on an earlier one.
+    m_flags.ReadyToSend = 0;
+    ShowLinkStatus(LinkText::Saving);
+    m_state.LinkState = 0;
+    m_state.RetryCount = 0;
+}
+
+void LinkSession::HoldTimerTimer()
+{
+    SessionState& s = m_state;
+    s.HoldTick = s.HoldTick <= HoldTickLimit ? s.HoldTick + 1 : HoldTickLimit;
+
+    if (m_flags.ReadyToSend == 1 && s.PendingAction != 0) {
+        const int action = s.PendingAction;
+        s.PendingAction = 0;
+        SessionEvent(action);
+        s.RetryCount = 0;
+        s.HoldTick = 0;
+    } else if (s.PendingAction != 0 && s.HoldTick == HoldTickLimit) {
+        s.HoldTick = 0;
+        if (++s.RetryCount > PendingRetryLimit) {
+            s.RetryCount = 0;
+            setTimer(HoldTimer, false);
+            SessionEvent(Lost);
+        }
+    }
+
+    if (m_flags.ReadyToSend == 1 && !m_queue.isEmpty()) {
+        m_flags.ReadyToSend = 0;
+        s.RetryCount = 0;
+        s.HoldTick = 0;
+        sendEntry(m_queue.dequeue());
+    }
+
+    if (isOnline() && s.HoldTick == HoldTickLimit)
+        keepAlive();
+}
+
+// One second without a send: a keep-alive, or, while an acknowledgement is overdue, the
+// unanswered frame again every other second; the fifth silent second ends the link.
+void LinkSession::keepAlive()
+{
+    SessionState& s = m_state;
+    s.HoldTick = 0;
+    ++s.RetryCount;
+    if (m_flags.ReadyToSend == 1) {
+        m_flags.ReadyToSend = 0;
+        s.RetryCount = 0;
+        m_sender.SendLinkCommand(LinkCode::KeepAlive);
+    } else if (s.RetryCount % 2 == 0) {
+        if (!m_queue.isEmpty()) {
+            const SendQueue::Entry& entry = m_queue.entry(s.InFlightEntry);
+            m_sender.SendParameterFrame(Frame::WriteCommand, entry.address, entry.value);
+        } else {
+            m_sender.SendLinkCommand(LinkCode::KeepAlive);
+        }
+    }
+    if (s.RetryCount > KeepAliveRetryLimit) {
+        s.RetryCount = 0;
+        setTimer(HoldTimer, false);
+        SessionEvent(Lost);
+    }
+}
+
+void LinkSession::ComPortRxChar(QByteArrayView bytes)
+{
+    m_receiver.receive(bytes);
+}
+
+} // namespace aec

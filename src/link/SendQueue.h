@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/ParamAddress.h"
+
+#include <array>
+#include <cstdint>
+
+namespace aec {
+
+// The ring of parameters waiting for the processor's acknowledgement. Consecutive edits of
+// one parameter coalesce into the newest entry. When the ring is full, an edit of a parameter
+// that is already queued updates that entry, so no edit is lost while fewer than 499
+// parameters wait; only a further parameter then replaces the newest entry. The queue never
+// overruns and is never taken for empty while entries remain.
+class SendQueue
+{
+public:
+    static constexpr int Capacity = 500;
+
+    struct Entry
+    {
+        ParamAddress address = 0;
+        std::int32_t value = 0;
+    };
+
+    bool isEmpty() const { return m_write == m_read; }
+    int size() const { return (m_write - m_read + Capacity) % Capacity; }
+
+    void enqueue(ParamAddress address, std::int32_t value);
+    // Removes the oldest entry and returns its index; -1 when empty.
+    int dequeue();
+    const Entry& entry(int index) const { return m_entries[static_cast<std::size_t>(index)]; }
+
+    void clear() { m_read = m_write; }
+    void resetIndexes() { m_read = m_write = 0; }
+
+private:
+    int findQueued(ParamAddress address) const;
+    static int next(int index) { return index + 1 == Capacity ? 0 : index + 1; }
+
+    std::array<Entry, Capacity> m_entries{};
+    int m_write = 0;
+    int m_read = 0;
+};
+
+} // namespace aec
