@@ -2,36 +2,69 @@
 
 #include "link/DeviceFrame.h"
 
+#include <bitset>
+#include <vector>
+
 namespace aec {
+namespace {
+
+// Mode commands keep their place: their order against the parameters around them matters.
+bool IsCommand(ParamAddress address)
+{
+    return address == CommandAddress::ModeRecall || address == CommandAddress::ModeRecord;
+}
+
+} // namespace
 
 void SendQueue::enqueue(ParamAddress address, std::int32_t value)
 {
-    const bool full = !isEmpty() && next(m_write) == m_read;
     if (isEmpty()) {
         m_write = next(m_write);
     } else if (m_entries[m_write].address == address) {
         // The same parameter again: the newest entry takes the new value.
-    } else if (!full) {
+    } else if (next(m_write) != m_read || compact()) {
         m_write = next(m_write);
     } else if (const int queued = findQueued(address); queued >= 0) {
         m_entries[queued].value = value;
         return;
     }
+    // Otherwise the ring is full of different parameters: the newest entry is replaced.
     m_entries[m_write] = {address, value};
 }
 
-// A queued (not yet sent) entry of an ordinary parameter. Mode commands are never merged:
-// their order against the parameters around them matters.
+// Drops queued entries that a later entry of the same parameter supersedes, keeping the
+// order of the rest. Returns whether room was made.
+bool SendQueue::compact()
+{
+    std::bitset<65536> later;
+    std::vector<Entry> kept;
+    kept.reserve(Capacity);
+    for (int i = m_write; i != m_read; i = previous(i)) {
+        const Entry& entry = m_entries[i];
+        if (IsCommand(entry.address) || !later.test(entry.address))
+            kept.push_back(entry);
+        later.set(entry.address);
+    }
+    if (static_cast<int>(kept.size()) == size())
+        return false;
+    int index = m_read;
+    for (auto it = kept.rbegin(); it != kept.rend(); ++it) {
+        index = next(index);
+        m_entries[index] = *it;
+    }
+    m_write = index;
+    return true;
+}
+
+// The newest queued (not yet sent) entry of an ordinary parameter.
 int SendQueue::findQueued(ParamAddress address) const
 {
-    if (address == CommandAddress::ModeRecall || address == CommandAddress::ModeRecord)
+    if (IsCommand(address))
         return -1;
-    for (int i = next(m_read);; i = next(i)) {
+    for (int i = m_write; i != m_read; i = previous(i))
         if (m_entries[i].address == address)
             return i;
-        if (i == m_write)
-            return -1;
-    }
+    return -1;
 }
 
 int SendQueue::dequeue()

@@ -8,10 +8,11 @@
 namespace aec {
 
 // The ring of parameters waiting for the processor's acknowledgement. Consecutive edits of
-// one parameter coalesce into the newest entry. When the ring is full, an edit of a parameter
-// that is already queued updates that entry, so no edit is lost while fewer than 499
-// parameters wait; only a further parameter then replaces the newest entry. The queue never
-// overruns and is never taken for empty while entries remain.
+// one parameter coalesce into the newest entry. When the ring is full, entries superseded by
+// a later entry of the same parameter are dropped to make room, and an edit of a parameter
+// still queued updates its newest entry, so no edit is lost while fewer than 499 different
+// parameters wait; only then does a further parameter replace the newest entry. The queue
+// never overruns and is never taken for empty while entries remain.
 class SendQueue
 {
 public:
@@ -35,8 +36,10 @@ public:
     void resetIndexes() { m_read = m_write = 0; }
 
 private:
+    bool compact();
     int findQueued(ParamAddress address) const;
     static int next(int index) { return index + 1 == Capacity ? 0 : index + 1; }
+    static int previous(int index) { return index == 0 ? Capacity - 1 : index - 1; }
 
     std::array<Entry, Capacity> m_entries{};
     int m_write = 0;

@@ -79,7 +79,8 @@ void PseudoTerminal::write(QByteArrayView bytes)
 void PseudoTerminal::readAvailable()
 {
     char buffer[4096];
-    for (;;) {
+    // A receiver may hang up the line from inside bytesReceived: check before every read.
+    while (m_master >= 0) {
         const ssize_t n = ::read(m_master, buffer, sizeof buffer);
         if (n > 0) {
             emit bytesReceived(QByteArray(buffer, static_cast<qsizetype>(n)));
@@ -90,15 +91,20 @@ void PseudoTerminal::readAvailable()
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
             return; // drained
         // The line is gone: stop listening rather than be woken without pause.
-        m_notifier->setEnabled(false);
+        if (m_notifier)
+            m_notifier->setEnabled(false);
         return;
     }
 }
 
 void PseudoTerminal::hangUp()
 {
-    delete m_notifier;
-    m_notifier = nullptr;
+    if (m_notifier) {
+        // May be called from the notifier's own signal: let it finish first.
+        m_notifier->setEnabled(false);
+        m_notifier->deleteLater();
+        m_notifier = nullptr;
+    }
     if (m_slaveHold >= 0)
         ::close(m_slaveHold);
     if (m_master >= 0)

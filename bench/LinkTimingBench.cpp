@@ -1,0 +1,128 @@
+// Timing of the link over a pseudo-terminal against the simulated processor, with the real
+// serial port and the real timers:
+//  - a full load, from the first link request to online, against the floor that the timers
+//    impose (one port-search tick of 1 s and 61 transfer ticks of 100 ms);
+//  - the edit-to-wire latency, from SetParameter to the frame handed to the serial port.
+#include "core/ParameterModel.h"
+#include "link/ui/TForm3.h"
+#include "sim/SimulatorHost.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+class SilentMessages : public aec::MessageService
+{
+public:
+    void inform(const aec::BilingualText&) override {}
+    bool ask(const aec::BilingualText&) override { return true; }
+};
+
+template <typename Condition> bool RunUntil(Condition done, int timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QEventLoop loop;
+        QTimer::singleShot(1, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return true;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+struct Rig
+{
+    aec::sim::SimulatorHost host;
+    aec::ParameterModel model;
+    aec::DeviceTexts texts;
+    aec::DiagnosticLog log;
+    SilentMessages messages;
+    aec::TForm3 link{model, texts, messages, log};
+};
+
+// Milliseconds from the link request to online; negative when the load did not finish.
+double TimeFullLoad()
+{
+    Rig rig;
+    if (!rig.host.start())
+        return -1;
+    rig.link.listPorts({rig.host.portPath()});
+    QElapsedTimer clock;
+    qint64 requestAt = -1;
+    qint64 onlineAt = -1;
+    QObject::connect(&rig.link.session(), &aec::LinkSession::portSelected,
+                     [&] { requestAt = clock.elapsed(); });
+    QObject::connect(&rig.link.session(), &aec::LinkSession::onlineRefreshRequested,
+                     [&] { onlineAt = clock.elapsed(); });
+    clock.start();
+    rig.link.session().StartLink();
+    if (!RunUntil([&] { return onlineAt >= 0; }, 30000) || requestAt < 0)
+        return -1;
+    rig.link.session().EndLink();
+    return double(onlineAt - requestAt);
+}
+
+void ReportEditLatency()
+{
+    Rig rig;
+    if (!rig.host.start())
+        return;
+    rig.link.listPorts({rig.host.portPath()});
+    rig.link.session().StartLink();
+    if (!RunUntil([&] { return rig.link.session().isOnline(); }, 30000)) {
+        std::printf("edit latency: the link did not come online\n");
+        return;
+    }
+    std::vector<double> micros;
+    for (int i = 0; i < 2000; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        rig.model.SetParameter(aec::MakeAddress(2, 15 + i % 100), i);
+        micros.push_back(double(clock.nsecsElapsed()) / 1000.0);
+        if (i % 20 == 19)
+            RunUntil([] { return false; }, 2);
+    }
+    std::sort(micros.begin(), micros.end());
+    std::printf("edit-to-wire latency over %zu edits: median %.1f us, p99 %.1f us, max %.1f us "
+                "(goal: median under 1000 us)\n",
+                micros.size(), micros[micros.size() / 2], micros[micros.size() * 99 / 100],
+                micros.back());
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+    constexpr double FloorMs = 1000.0 + 61 * 100.0;
+
+    std::vector<double> loads;
+    for (int i = 0; i < runs; ++i) {
+        const double ms = TimeFullLoad();
+        std::printf("full load %d: %.0f ms (ratio to the %.0f ms floor: %.3f)\n", i + 1, ms,
+                    FloorMs, ms / FloorMs);
+        if (ms > 0)
+            loads.push_back(ms);
+    }
+    if (!loads.empty())
+        std::printf("full load median: %.0f ms, ratio %.3f (goal: at most 1.05)\n", Median(loads),
+                    Median(loads) / FloorMs);
+    ReportEditLatency();
+    return 0;
+}

@@ -1,0 +1,199 @@
+// The whole program against a simulated processor on a pseudo-terminal: a real QSerialPort,
+// the real timers, the windows offscreen.
+#include "app/Controller.h"
+#include "editing/ui/TForm1.h"
+#include "link/ui/TForm3.h"
+#include "sim/SimulatorHost.h"
+#include "support/EventLoop.h"
+#include "support/RecordingMessages.h"
+
+#include <gtest/gtest.h>
+
+#include <QRandomGenerator>
+
+#include <ctime>
+#include <memory>
+
+namespace aec {
+namespace {
+
+using test::RunFor;
+using test::RunUntil;
+
+constexpr int LinkTimeoutMs = 20000; // a load takes about seven seconds
+
+class ControllerEndToEnd : public ::testing::Test
+{
+protected:
+    void startWith(sim::FaultPlan faults)
+    {
+        host = std::make_unique<sim::SimulatorHost>(faults);
+        ASSERT_TRUE(host->start()) << host->errorString().toStdString();
+        ControllerOptions options;
+        options.ports = {host->portPath()};
+        controller = std::make_unique<Controller>(options, &messages);
+        controller->start();
+    }
+
+    LinkSession& session() { return controller->link().session(); }
+    sim::ProcessorMemory& memory() { return host->processor().memory(); }
+
+    bool linkOnline(int timeoutMs = LinkTimeoutMs)
+    {
+        return RunUntil([this] { return session().isOnline(); }, timeoutMs);
+    }
+
+    // Every transferred slot of the store equals the processor's memory.
+    ::testing::AssertionResult storeMatchesProcessor()
+    {
+        for (int block = 0; block < TransferBlockCount; ++block)
+            for (int slot = 0; slot < SlotCount[block]; ++slot)
+                if (controller->model().store.at(block, slot) != memory().value(block, slot))
+                    return ::testing::AssertionFailure()
+                           << "block " << block << " slot " << slot << ": store "
+                           << controller->model().store.at(block, slot) << ", processor "
+                           << memory().value(block, slot);
+        return ::testing::AssertionSuccess();
+    }
+
+    void TearDown() override
+    {
+        controller.reset();
+        host.reset();
+    }
+
+    test::RecordingMessages messages;
+    std::unique_ptr<sim::SimulatorHost> host;
+    std::unique_ptr<Controller> controller;
+};
+
+TEST_F(ControllerEndToEnd, FirstShowingStartsTheSearchAndTheLinkLoadsEditsAndUnlinks)
+{
+    startWith({});
+    EXPECT_TRUE(controller->mainWindow().windowShown());
+    EXPECT_TRUE(session().isTimerActive(LinkSession::Timer1));
+    EXPECT_EQ(session().statusText().english, QStringLiteral("Search..."));
+    EXPECT_TRUE(session().isDialogVisible());
+
+    ASSERT_TRUE(linkOnline());
+    EXPECT_TRUE(storeMatchesProcessor());
+    EXPECT_EQ(controller->texts().ModeNames[0], QString::fromLatin1(memory().mode(0).name));
+    EXPECT_EQ(controller->texts().DeviceIdentity, QStringLiteral("51A3160B"));
+    EXPECT_FALSE(session().isDialogVisible());
+
+    controller->model().SetParameter(MakeAddress(2, 11), 1000);
+    EXPECT_TRUE(RunUntil([this] { return memory().value(2, 11) == 1000; }, 2000));
+
+    controller->mainWindow().close();
+    EXPECT_TRUE(RunUntil([this] { return !host->processor().isLinked(); }, 2000))
+        << "closing while online sends the unlink";
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(ControllerEndToEnd, LoadSurvivesGarbageAndBadChecksumsOnTheLine)
+{
+    sim::FaultPlan faults;
+    faults.insertGarbage = 0.3;
+    faults.corruptChecksums = 0.3;
+    faults.seed = 11;
+    startWith(faults);
+    ASSERT_TRUE(linkOnline());
+    // Only the checksum byte is damaged: the values are stored, the mismatches logged.
+    EXPECT_TRUE(storeMatchesProcessor());
+    EXPECT_GT(session().applier().checksumErrorCount(), 0);
+    EXPECT_TRUE(
+        controller->log().lines().join('\n').contains(QStringLiteral("校验数据匹配不一致")));
+}
+
+TEST_F(ControllerEndToEnd, ProcessorThatFallsSilentIsDeclaredLostWithinFiveSecondsOfItsLastAnswer)
+{
+    sim::FaultPlan faults;
+    faults.stopAfterFrames = 86; // link request, the 82 requests of a load, three keep-alives
+    startWith(faults);
+    ASSERT_TRUE(linkOnline());
+    ASSERT_TRUE(RunUntil([this] { return host->processor().framesReceived() >= 86; }, 10000));
+    QElapsedTimer silence;
+    silence.start();
+    ASSERT_TRUE(RunUntil([this] { return !messages.shown.isEmpty(); }, 10000));
+    EXPECT_LE(silence.elapsed(), 7000);
+    EXPECT_EQ(messages.shown.first().chinese, QStringLiteral("已断开连接!"));
+    EXPECT_EQ(session().statusText().english, QStringLiteral("Off Line"));
+    EXPECT_EQ(session().statusColour(), StatusColour::Failed);
+}
+
+TEST_F(ControllerEndToEnd, HungUpLineGoesOfflineWithoutSpinning)
+{
+    sim::FaultPlan faults;
+    faults.hangUpAfterFrames = 86;
+    startWith(faults);
+    ASSERT_TRUE(linkOnline());
+    ASSERT_TRUE(RunUntil([this] { return host->isHungUp(); }, 10000));
+    const std::clock_t cpuBefore = std::clock();
+    QElapsedTimer wall;
+    wall.start();
+    ASSERT_TRUE(RunUntil([this] { return !messages.shown.isEmpty(); }, 10000));
+    const double cpuSeconds = double(std::clock() - cpuBefore) / CLOCKS_PER_SEC;
+    EXPECT_EQ(messages.shown.first().english, QStringLiteral("Off Line!"));
+    EXPECT_LE(wall.elapsed(), 7000);
+    // A port reporting its error in a tight loop would use a whole core meanwhile.
+    EXPECT_LT(cpuSeconds, 0.5 * double(wall.elapsed()) / 1000.0);
+    EXPECT_FALSE(controller->link().ComPort().isOpen());
+}
+
+TEST_F(ControllerEndToEnd, EditStormWithLateAnswersLeavesTheProcessorEqualToTheStore)
+{
+    sim::FaultPlan faults;
+    faults.answerDelayMs = 25;
+    startWith(faults);
+    ASSERT_TRUE(linkOnline());
+
+    // 200 parameters whose view and processor addresses coincide in the start selection.
+    QList<ParamAddress> addresses;
+    for (int slot = 10; slot < 85; ++slot)
+        addresses << MakeAddress(0, slot);
+    for (int slot = 15; slot < 115; ++slot)
+        addresses << MakeAddress(2, slot);
+    for (int slot = 11; slot < 36; ++slot)
+        addresses << MakeAddress(5, slot);
+    ASSERT_EQ(addresses.size(), 200);
+
+    QRandomGenerator random(99);
+    for (int edit = 0; edit < 10000; ++edit) {
+        const ParamAddress address = addresses[random.bounded(200)];
+        const int value = random.bounded(65536);
+        // Every tenth edit waits for its acknowledgement, so the ones behind it queue.
+        if (edit % 10 == 0)
+            session().SetParameterPaced(address, value);
+        else
+            controller->model().SetParameter(address, value);
+        if (edit % 100 == 99)
+            RunFor(10);
+    }
+    ASSERT_TRUE(RunUntil([this] { return session().queue().isEmpty(); }, 60000));
+    RunFor(500);
+    ASSERT_TRUE(session().isOnline());
+    EXPECT_EQ(host->processor().badChecksumsReceived(), 0);
+    for (const ParamAddress address : addresses)
+        ASSERT_EQ(memory().value(BlockOf(address), SlotOf(address)),
+                  controller->model().store.at(address))
+            << "block " << BlockOf(address) << " slot " << SlotOf(address);
+}
+
+TEST_F(ControllerEndToEnd, LinkButtonEndsTheLinkAndStartsItAgain)
+{
+    startWith({});
+    ASSERT_TRUE(linkOnline());
+    session().LinkBtnClick();
+    EXPECT_FALSE(session().isOnline());
+    EXPECT_TRUE(RunUntil([this] { return !host->processor().isLinked(); }, 2000));
+    EXPECT_EQ(session().statusText().english, QStringLiteral("Off Line"));
+    EXPECT_TRUE(messages.shown.isEmpty()) << "unlinking shows no message";
+
+    memory().setValue(4, 0, 77);
+    session().LinkBtnClick();
+    ASSERT_TRUE(linkOnline());
+    EXPECT_EQ(controller->model().store.at(4, 0), 77);
+}
+
+} // namespace
+} // namespace aec

@@ -1,0 +1,13 @@
+#include "support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    aec::test::PrepareEnvironment();
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
