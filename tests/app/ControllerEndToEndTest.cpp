@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QProcess>
 #include <QRandomGenerator>
 
 #include <ctime>
@@ -193,6 +194,43 @@ TEST_F(ControllerEndToEnd, LinkButtonEndsTheLinkAndStartsItAgain)
     session().LinkBtnClick();
     ASSERT_TRUE(linkOnline());
     EXPECT_EQ(controller->model().store.at(4, 0), 77);
+}
+
+// processor-sim as its own process, with a noisy line: an edit survives an unlink and a
+// fresh load, so it reached the simulator's memory.
+TEST(ControllerWithProcessorSim, EditReachesTheProcessorAcrossANoisyLine)
+{
+    QProcess sim;
+    sim.start(QStringLiteral(PROCESSOR_SIM_PATH),
+              {QStringLiteral("--garbage"), QStringLiteral("0.3"),
+               QStringLiteral("--corrupt-checksums"), QStringLiteral("0.2"),
+               QStringLiteral("--seed"), QStringLiteral("5")});
+    ASSERT_TRUE(sim.waitForStarted(5000));
+    ASSERT_TRUE(RunUntil([&] { return sim.canReadLine(); }, 5000));
+    const QString path = QString::fromLocal8Bit(sim.readLine()).trimmed();
+
+    test::RecordingMessages messages;
+    ControllerOptions options;
+    options.ports = {path};
+    Controller controller(options, &messages);
+    LinkSession& session = controller.link().session();
+    controller.start();
+    ASSERT_TRUE(RunUntil([&] { return session.isOnline(); }, LinkTimeoutMs));
+
+    controller.model().SetParameter(MakeAddress(5, 4), 61);
+    controller.model().SetParameter(MakeAddress(0, 3), 9);
+    RunFor(300);
+    session.LinkBtnClick(); // unlink
+    controller.model().store.at(5, 4) = 0;
+    controller.model().store.at(0, 3) = 0;
+    session.LinkBtnClick(); // and link again: a fresh load
+    ASSERT_TRUE(RunUntil([&] { return session.isOnline(); }, LinkTimeoutMs));
+    EXPECT_EQ(controller.model().store.at(5, 4), 61);
+    EXPECT_EQ(controller.model().store.at(0, 3), 9);
+    EXPECT_TRUE(messages.shown.isEmpty());
+
+    sim.terminate();
+    EXPECT_TRUE(sim.waitForFinished(5000));
 }
 
 } // namespace
