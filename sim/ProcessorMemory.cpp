@@ -15,6 +15,31 @@ constexpr int RecallSlot = 2; // block 30: the current mode index
 
 const char* const FactoryNames[6] = {"Pop", "Rock", "Jazz", "Classic", "Vocal", "Disco"};
 
+// The factory's settings besides the EQ: unity gains, centred pitch, moderate effects and
+// limiters, full output mixes, manual operation, and volumes below their maxima.
+struct FactoryValue
+{
+    int firstBlock;
+    int lastBlock;
+    int slot;
+    std::uint16_t value;
+};
+const FactoryValue FactoryValues[] = {
+    {0, 0, 0, 20},    {0, 0, 1, 20},   {0, 0, 2, 20},   {0, 0, 3, 7},    {0, 0, 160, 1},
+    {1, 1, 7, 40},    {1, 1, 8, 5},    {1, 1, 9, 3},    {1, 1, 10, 10},  {1, 1, 17, 40},
+    {1, 1, 18, 5},    {1, 1, 19, 3},   {1, 1, 20, 10},  {1, 1, 27, 40},  {1, 1, 28, 5},
+    {1, 1, 29, 3},    {1, 1, 30, 10},  {2, 3, 0, 20},   {2, 3, 1, 2},    {2, 3, 2, 20},
+    {2, 3, 3, 5},     {2, 3, 4, 3},    {2, 3, 5, 30},   {2, 3, 6, 5},    {2, 3, 7, 3},
+    {2, 3, 8, 10},    {4, 4, 0, 60},   {4, 4, 2, 100},  {4, 4, 4, 100},  {4, 4, 5, 125},
+    {4, 4, 6, 45},    {4, 4, 7, 10},   {4, 4, 8, 50},   {24, 24, 0, 60}, {24, 24, 2, 100},
+    {24, 24, 4, 100}, {24, 24, 5, 90}, {24, 24, 6, 40}, {24, 24, 7, 10}, {24, 24, 8, 50},
+    {5, 5, 0, 50},    {5, 5, 2, 100},  {5, 5, 4, 10},   {5, 5, 5, 32},   {6, 23, 0, 100},
+    {6, 23, 2, 100},  {6, 23, 4, 80},  {6, 23, 6, 80},  {6, 23, 8, 70},  {6, 23, 12, 30},
+    {6, 23, 13, 5},   {6, 23, 14, 3},  {6, 23, 15, 10}, {29, 29, 0, 50}, {29, 29, 1, 50},
+    {29, 29, 2, 50},  {29, 29, 3, 30}, {29, 29, 4, 84}, {29, 29, 5, 30}, {29, 29, 6, 84},
+    {29, 29, 7, 30},  {29, 29, 8, 84},
+};
+
 // A factory set: every EQ band peaking and spread over the spectrum, low-pass filters open,
 // everything else at 0. `variant` shifts the gains so that every mode differs.
 void FillFactorySet(ProcessorMemory::Blocks& blocks, int variant)
@@ -35,6 +60,9 @@ void FillFactorySet(ProcessorMemory::Blocks& blocks, int variant)
         if (const int lowPass = LowPassFrequencySlot(block); lowPass >= 0)
             row[lowPass] = LowPassStartValue;
     }
+    for (const FactoryValue& f : FactoryValues)
+        for (int block = f.firstBlock; block <= f.lastBlock; ++block)
+            blocks[block][f.slot] = f.value;
     // The right music bank and the second dynamic-EQ bank start as copies of the first.
     auto& music = blocks[Block::Music];
     std::copy(music.begin() + 10, music.begin() + 85, music.begin() + 85);

@@ -2,6 +2,15 @@
 
 #include "app/ApplicationInfo.h"
 #include "core/ParameterModel.h"
+#include "editing/ui/BandEditing.h"
+#include "editing/ui/Captions.h"
+#include "editing/ui/PageSwitcher.h"
+#include "editing/ui/ParamWidgets.h"
+#include "editing/ui/ParameterPages.h"
+#include "editing/ui/WindowEditor.h"
+#include "editing/ui/WindowPanels.h"
+#include "editing/ui/WindowStyle.h"
+#include "link/DeviceTexts.h"
 #include "link/ui/LinkControls.h"
 #include "link/ui/TForm2.h"
 #include "link/ui/TForm3.h"
@@ -9,21 +18,60 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+#include <QWindow>
 
 namespace aec {
 
 TForm1::TForm1(ParameterModel& model, DeviceTexts& texts, Language& language, QWidget* parent)
-    : QWidget(parent), m_model(model), m_texts(texts), m_language(language)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_model(model), m_texts(texts),
+      m_language(language)
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(ApplicationTitle());
-    resize(DesignWidth, DesignHeight);
-    // 1. The design size, from which resizing scales.
+    setAttribute(Qt::WA_StyledBackground);
+    ApplyWindowFont(this);
+    setStyleSheet(MainWindowStyleSheet());
+    // 1. The design size, from which the window scales.
     m_designSize = QSize(DesignWidth, DesignHeight);
-    // 2 to 6. Double buffering is Qt's own; the chart markers, image and background come
-    //         with the response chart.
+    resize(m_designSize);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(BuildTitleStrip(this));
+    auto* body = new QHBoxLayout;
+    body->setContentsMargins(4, 0, 4, 4);
+    body->setSpacing(6);
+    auto* pageArea = new QVBoxLayout;
+    pageArea->setSpacing(2);
+    m_tabRow = BuildTabRow(this);
+    pageArea->addWidget(m_tabRow);
+    pageArea->addWidget(BuildPageControl(this), 1);
+    // 2 to 6. The chart panel; the response chart with its markers, image and cached
+    //         background is built by the chart.
+    pageArea->addWidget(BuildChartPanel(this));
+    body->addLayout(pageArea, 1);
+    m_sidePanel = qobject_cast<QTabWidget*>(BuildSidePanel(this));
+    m_sidePanel->setFixedWidth(262);
+    body->addWidget(m_sidePanel);
+    outer->addLayout(body, 1);
+
+    // The placeholder edit for slots without a control of their own; never seen.
+    auto* example = new ParamEdit(this);
+    example->setObjectName(QStringLiteral("Example"));
+    example->hide();
+
+    m_editor = std::make_unique<WindowEditor>(m_model, m_language, this);
+    connectWindowButtons();
+    connectVolumeKeys();
     // 7. Spectrum buffers and sound capture come with the spectrum analyser.
 }
 
@@ -34,16 +82,18 @@ void TForm1::attachLink(TForm3& link, TForm2& statusDialog, const QStringList& e
     m_link = &link;
     m_statusDialog = &statusDialog;
     m_extraPorts = extraPorts;
+    m_editor->context().session = &link.session();
 
-    m_linkControls = new LinkControls(link.session(), m_language, this);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_linkControls, 0, Qt::AlignRight);
-    layout->addStretch();
+    m_linkControls = new LinkControls(link.session(), m_language, m_tabRow);
+    m_linkControls->ComComboBox1->hide(); // the search lists the ports itself
+    m_tabRow->layout()->addWidget(m_linkControls);
     connect(m_linkControls, &LinkControls::linkButtonClicked, this, &TForm1::LinkBtnClick);
     connect(&link.session(), &LinkSession::mainWindowShowRequested, this, [this] {
         show();
         raise();
     });
+    connect(&link.session(), &LinkSession::onlineRefreshRequested, this,
+            [this] { m_editor->refreshAfterLoad(); });
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -56,7 +106,11 @@ void TForm1::showEvent(QShowEvent* event)
 // The first showing, in this order.
 void TForm1::FormShow()
 {
-    // 1. BuildControlMap, twice, and 2. the all-blocks EQ reset: come with the pages.
+    // 1. Bind every control to its parameter, twice (the second run changes nothing).
+    m_editor->bind();
+    m_editor->bind();
+    // 2. Default EQ in every band of blocks 0 to 27, nothing sent, and the window refreshed.
+    m_editor->resetAllEq();
     // 3. List the serial ports and start a link as the link button does; a failure here
     //    leaves the window offline, and the person can press the link button again.
     if (m_link) {
@@ -65,9 +119,13 @@ void TForm1::FormShow()
         m_link->session().StartLink();
     }
     // 4, 5. Preset folders and list: come with the presets.
-    // 6. The caption language: English at every start until the captions come.
+    // 6. The caption language: English at every start.
     m_language.setCaptionLanguage(0);
-    // 7. The music page, 8. the main window's timer: come with the pages and the chart.
+    ShowCaptions(this, m_language.isChinese());
+    // 7. The music page, unless the panel lock holds the window.
+    if (!m_link || m_link->session().state().PanelLockState != 2)
+        m_editor->pages().FormMusTabBtnClick(0);
+    // 8. The main window's timer comes with the chart.
     // 9.
     m_windowShown = true;
 }
@@ -84,6 +142,58 @@ void TForm1::LinkBtnClick()
         m_linkControls->showPorts();
     }
     session.LinkBtnClick();
+}
+
+void TForm1::connectWindowButtons()
+{
+    if (auto* minimise = findChild<QToolButton*>(QStringLiteral("RzBmpButton2")))
+        connect(minimise, &QToolButton::clicked, this, &QWidget::showMinimized);
+    if (auto* maximise = findChild<QToolButton*>(QStringLiteral("RzBmpButton1")))
+        connect(maximise, &QToolButton::clicked, this,
+                [this] { isMaximized() ? showNormal() : showMaximized(); });
+    if (auto* close = findChild<QToolButton*>(QStringLiteral("RzBmpButton3")))
+        connect(close, &QToolButton::clicked, this, &QWidget::close);
+}
+
+// While the side panel shows its first tab, Q/A, W/S and E/D step the music, microphone and
+// effect volumes; on the other tabs the keys go to their edit boxes.
+void TForm1::connectVolumeKeys()
+{
+    const struct
+    {
+        Qt::Key key;
+        const char* slider;
+        int step;
+    } keys[] = {{Qt::Key_Q, "SysMusNormalVolBar", 1}, {Qt::Key_A, "SysMusNormalVolBar", -1},
+                {Qt::Key_W, "SysMicNormalVolBar", 1}, {Qt::Key_S, "SysMicNormalVolBar", -1},
+                {Qt::Key_E, "SysEffNormalVolBar", 1}, {Qt::Key_D, "SysEffNormalVolBar", -1}};
+    for (const auto& k : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(k.key), this);
+        const QString name = QLatin1String(k.slider);
+        const int step = k.step;
+        connect(shortcut, &QShortcut::activated, this, [this, name, step] {
+            if (auto* slider = findChild<ParamSlider*>(name))
+                slider->setValue(slider->value() + step);
+        });
+        connect(m_sidePanel, &QTabWidget::currentChanged, shortcut,
+                [shortcut](int tab) { shortcut->setEnabled(tab == 0); });
+    }
+}
+
+// The borderless window moves when any empty part of it is dragged.
+void TForm1::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && windowHandle())
+        windowHandle()->startSystemMove();
+    QWidget::mousePressEvent(event);
+}
+
+void TForm1::wheelEvent(QWheelEvent* event)
+{
+    if (m_editor->bands().wheel(event->angleDelta().y()))
+        event->accept();
+    else
+        QWidget::wheelEvent(event);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -3,6 +3,10 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <memory>
+
+class QTabWidget;
+
 namespace aec {
 
 class DeviceTexts;
@@ -11,9 +15,11 @@ class LinkControls;
 class ParameterModel;
 class TForm2;
 class TForm3;
+class WindowEditor;
 
-// The main window: a shell composing the pages, the chart and the side panel, each built by
-// its own class. Owns the start-up order of its creation and first showing.
+// The main window: a borderless shell composing the title strip, the tab row, the pages, the
+// chart panel and the side panel, each built by its own code, with the editing behaviour in
+// WindowEditor. Owns the start-up order of its creation and first showing.
 class TForm1 : public QWidget
 {
     Q_OBJECT
@@ -32,21 +38,29 @@ public:
 
     bool windowShown() const { return m_windowShown; }
     LinkControls* linkControls() const { return m_linkControls; }
+    WindowEditor& editor() { return *m_editor; }
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void FormShow();
     void LinkBtnClick();
+    void connectWindowButtons();
+    void connectVolumeKeys();
 
     ParameterModel& m_model;
     DeviceTexts& m_texts;
     Language& m_language;
+    std::unique_ptr<WindowEditor> m_editor;
     TForm3* m_link = nullptr;
     TForm2* m_statusDialog = nullptr;
     QStringList m_extraPorts;
+    QWidget* m_tabRow = nullptr;
+    QTabWidget* m_sidePanel = nullptr;
     LinkControls* m_linkControls = nullptr;
     QSize m_designSize;
     bool m_windowShown = false;

@@ -1,0 +1,244 @@
+#include "editing/ValueKind.h"
+#include "editing/ui/BandBox.h"
+#include "editing/ui/ControlTags.h"
+#include "editing/ui/PageKit.h"
+#include "editing/ui/ParamWidgets.h"
+#include "editing/ui/ParameterPages.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStackedWidget>
+
+namespace aec {
+namespace {
+
+BilingualText T(const char* chinese, const char* english)
+{
+    return {QString::fromUtf8(chinese), QString::fromUtf8(english)};
+}
+
+QGridLayout* Grid(QWidget* group)
+{
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(5, 2, 5, 2);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(1);
+    grid->setColumnStretch(1, 1);
+    return grid;
+}
+
+// A slider row of the effect and output pages; with a phase button at its right end when
+// `phase` names one.
+struct LevelRow
+{
+    BilingualText caption;
+    const char* stem;
+    int maximum;
+    int paneKind;
+    const char* phase = nullptr;
+};
+
+void AddRows(QGridLayout* grid, int firstRow, const std::vector<LevelRow>& rows,
+             const QString& prefix)
+{
+    int row = firstRow;
+    for (const LevelRow& r : rows) {
+        PageKit::SliderRow(grid, row, r.caption, prefix + QLatin1String(r.stem), r.maximum,
+                           r.paneKind);
+        if (r.phase) {
+            auto* phase = PageKit::Button(grid->parentWidget(), prefix + QLatin1String(r.phase));
+            phase->setProperty("role", QStringLiteral("phase"));
+            phase->setFixedWidth(15);
+            phase->setToolTip(QStringLiteral("Phase"));
+            grid->addWidget(phase, row, 3);
+        }
+        ++row;
+    }
+}
+
+QWidget* EffectSubPage(QWidget* parent, const QString& prefix, const std::vector<LevelRow>& rows,
+                       const BilingualText& filterCaption, const QString& labelStem,
+                       const QString& sheetName)
+{
+    auto* sheet = new QWidget(parent);
+    sheet->setObjectName(sheetName);
+    auto* layout = new QHBoxLayout(sheet);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* levels =
+        PageKit::Group(sheet, prefix + QStringLiteral("LevelGroup"), T("效果", "Effect"));
+    AddRows(Grid(levels), 0, rows, prefix);
+    layout->addWidget(levels, 1);
+    auto* filters = PageKit::Group(sheet, prefix + QStringLiteral("FilterGroup"), filterCaption);
+    PageKit::FilterRows(Grid(filters), 0, prefix, prefix + QStringLiteral("%1FreBar"),
+                        prefix + QStringLiteral("%1FrePane"));
+    layout->addWidget(filters);
+    layout->addWidget(new BandBox(
+        prefix + QStringLiteral("ScrollBox"), {}, 7,
+        [prefix, labelStem](int n) {
+            return BandColumnSpec::Regular(prefix, labelStem, prefix + QStringLiteral("QUpDownBtn"),
+                                           n);
+        },
+        7, sheet));
+    return sheet;
+}
+
+} // namespace
+
+QWidget* BuildEffectPage(QWidget* parent)
+{
+    auto* page = new QWidget(parent);
+    page->setObjectName(QStringLiteral("AdvTabSheet3_Eff"));
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+
+    auto* buttons = new QHBoxLayout;
+    const struct
+    {
+        const char* name;
+        BilingualText caption;
+    } effects[] = {{"EchoAToolButton", T("回声A", "Echo A")},
+                   {"EchoBToolButton", T("回声B", "Echo B")},
+                   {"RvbToolButton", T("混响", "Reverb")}};
+    int tag = 0;
+    for (const auto& e : effects) {
+        auto* button = PageKit::Button(page, QLatin1String(e.name), e.caption);
+        button->setProperty("role", QStringLiteral("groupTab"));
+        SetTag(button, tag++);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    layout->addLayout(buttons);
+
+    auto* sub = new QStackedWidget(page);
+    sub->setObjectName(QStringLiteral("EffPageControl"));
+    sub->addWidget(EffectSubPage(
+        sub, QStringLiteral("Echo"),
+        {{T("回声音量", "Echo Effect Vol"), "EffLevel", 100, 8, "EffPhaseBtn"},
+         {T("回声直达声", "Echo Direct Vol"), "DirectLevel", 100, 8, "DirectPhaseBtn"},
+         {T("回声预延时", "Echo Pre-Delay"), "PreDelay", 250, 26},
+         {T("回声延时", "Echo Delay"), "Time", 250, 11},
+         {T("回声重复比率", "Echo Repeat"), "Repeat", 90, 8},
+         {T("右通道预延时", "Right Pre-delay"), "RPreDelay", 50, 8},
+         {T("右通道延时", "Right delay"), "RTime", 100, 10}},
+        T("回声高低通", "Echo LHP"), QStringLiteral("EffEQPointLabel"),
+        QStringLiteral("EchoSheet")));
+    sub->addWidget(
+        EffectSubPage(sub, QStringLiteral("Rvb"),
+                      {{T("混响音量", "Rvb Effect Vol"), "EffLevel", 100, 8, "EffPhaseBtn"},
+                       {T("混响直达声", "Rvb Direct Vol"), "DirectLevel", 100, 8, "DirectPhaseBtn"},
+                       {T("混响预延时", "Rvb PreDelay"), "PreDelay", 100, 11},
+                       {T("混响时间", "Rvb Time"), "Time", 80, 12}},
+                      T("混响高低通", "Rvb LHP"), QStringLiteral("RvbEQPointLabel"),
+                      QStringLiteral("ReverbSheet")));
+    layout->addWidget(sub, 1);
+    return page;
+}
+
+QWidget* BuildOutputPage(QWidget* parent)
+{
+    auto* page = new QWidget(parent);
+    page->setObjectName(QStringLiteral("AdvTabSheet4_Main"));
+    auto* layout = new QHBoxLayout(page);
+    layout->setContentsMargins(4, 4, 4, 4);
+
+    auto* mix = PageKit::Group(page, QStringLiteral("AdvGroupBox6"), T("混音", "Mix"));
+    auto* mixGrid = Grid(mix);
+    AddRows(mixGrid, 0,
+            {{T("音乐电平", "Music Level"), "MusLevel", 200, 9, "MusPhaseBtn"},
+             {T("麦克风电平", "Mic Level"), "MicLevel", 200, 9, "MicPhaseBtn"},
+             {T("回声A效果电平", "EchoA Level"), "EchoALevel", 200, 9, "EchoAPhaseBtn"},
+             {T("回声B效果电平", "EchoB Level"), "EchoBLevel", 200, 9, "EchoBPhaseBtn"},
+             {T("混响效果电平", "Rvb Effect Vol"), "RvbLevel", 200, 9, "RvbPhaseBtn"}},
+            QStringLiteral("Main"));
+
+    // Delay and mute of the left (or only) channel and of the right channel.
+    auto* delayLabel =
+        PageKit::Label(mix, QStringLiteral("OutLDelayLabel"), T("左声道延时", "Left Delay"));
+    mixGrid->addWidget(delayLabel, 5, 0);
+    mixGrid->addWidget(PageKit::Slider(mix, QStringLiteral("MainLdelayBar"), 500), 5, 1);
+    mixGrid->addWidget(PageKit::Pane(mix, QStringLiteral("MainLdelayPane"), 18), 5, 2);
+    mixGrid->addWidget(
+        PageKit::Label(mix, QStringLiteral("Label157"), T("右通道延时 ", "Right Delay")), 6, 0);
+    mixGrid->addWidget(PageKit::Slider(mix, QStringLiteral("MainRdelayBar"), 500), 6, 1);
+    mixGrid->addWidget(PageKit::Pane(mix, QStringLiteral("MainRdelayPane"), 18), 6, 2);
+    auto* mutes = new QHBoxLayout;
+    mutes->addStretch();
+    mutes->addWidget(PageKit::Button(mix, QStringLiteral("MainLmuteBtn"), T("左静音", "L Mute")));
+    mutes->addWidget(PageKit::Button(mix, QStringLiteral("MainRmuteBtn"), T("右静音", "R Mute")));
+    mutes->addStretch();
+    mixGrid->addLayout(mutes, 7, 0, 1, 4);
+    layout->addWidget(mix, 1);
+
+    auto* right = new QVBoxLayout;
+    auto* limiter =
+        PageKit::Group(page, QStringLiteral("OutLimiteGroup"), T("主输出压限", "Limit"));
+    auto* limiterGrid = Grid(limiter);
+    PageKit::SliderRow(limiterGrid, 0, T("压限启动电平", "Limit Level"),
+                       QStringLiteral("MainRmsLevel"), 34, 14);
+    PageKit::SliderRow(limiterGrid, 1, T("压限启动时间", "Attack Time"),
+                       QStringLiteral("MainRmsAttack"), 19, 17);
+    PageKit::SliderRow(limiterGrid, 2, T("压限释放时间", "Release Time"),
+                       QStringLiteral("MainRmsRelease"), 7, 16);
+    PageKit::SliderRow(limiterGrid, 3, T("压缩比例", "Ratio"), QStringLiteral("MainRmsRatio"), 40,
+                       15);
+    right->addWidget(limiter);
+    auto* crossover = PageKit::Group(page, QStringLiteral("OutLHPGroup"), T("主输出分频", "HP/LP"));
+    PageKit::FilterRows(Grid(crossover), 0, QStringLiteral("Main"),
+                        QStringLiteral("MainMus%1FreBar"), QStringLiteral("MainMus%1FrePane"));
+    right->addWidget(crossover);
+    layout->addLayout(right, 1);
+
+    auto* bands = PageKit::Group(page, QStringLiteral("AdvGroupBox21"), T("均衡", "EQ"));
+    auto* bandsLayout = new QVBoxLayout(bands);
+    bandsLayout->setContentsMargins(2, 2, 2, 2);
+    bandsLayout->addWidget(new BandBox(
+        QStringLiteral("MainScrollBox"), QStringLiteral("MainPanScrollBar"), 5,
+        [](int n) {
+            return BandColumnSpec::Regular(QStringLiteral("Main"),
+                                           QStringLiteral("MainEQPointLabel"),
+                                           QStringLiteral("MainQUpDownBtn"), n);
+        },
+        10, bands));
+    layout->addWidget(bands);
+    return page;
+}
+
+QWidget* BuildHiddenEqPage(QWidget* parent)
+{
+    auto* page = new QWidget(parent);
+    page->setObjectName(QStringLiteral("AdvTabSheet5_Center"));
+    auto* layout = new QHBoxLayout(page);
+    layout->setContentsMargins(4, 4, 4, 4);
+    auto* sources = new QVBoxLayout;
+    const struct
+    {
+        const char* name;
+        BilingualText caption;
+    } buttons[] = {{"HintMusBtn", T("音乐", "Music")},
+                   {"HintMicABtn", T("话筒A", "MIC A")},
+                   {"HintMicBBtn", T("话筒B", "MIC B")}};
+    int tag = 0;
+    for (const auto& b : buttons) {
+        auto* button = PageKit::Button(page, QLatin1String(b.name), b.caption);
+        button->setProperty("role", QStringLiteral("groupTab"));
+        SetTag(button, tag++);
+        sources->addWidget(button);
+    }
+    sources->addStretch();
+    layout->addLayout(sources);
+    layout->addWidget(new BandBox(
+        QStringLiteral("HintScrollBox"), {}, 5,
+        [](int n) {
+            return BandColumnSpec::Regular(QStringLiteral("Hint"),
+                                           QStringLiteral("HintEQPointLabel"),
+                                           QStringLiteral("HintQUpDownBtn"), n);
+        },
+        5, page));
+    layout->addStretch();
+    return page;
+}
+
+} // namespace aec

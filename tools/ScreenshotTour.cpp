@@ -1,0 +1,82 @@
+// screenshot-tour: starts the program with its simulated processor, waits until it is online,
+// and saves a picture of every page and side-panel tab, in English and in Chinese, for people
+// who check the look without clicking through the window.
+//   screenshot-tour OUTPUT_FOLDER
+#include "app/Controller.h"
+#include "editing/ui/Captions.h"
+#include "editing/ui/PageSwitcher.h"
+#include "editing/ui/TForm1.h"
+#include "editing/ui/WindowEditor.h"
+#include "link/ui/TForm3.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+void Wait(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QString folder =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(folder);
+
+    aec::ControllerOptions options;
+    options.demo = true;
+    aec::Controller controller(options);
+    controller.start();
+    QElapsedTimer clock;
+    clock.start();
+    while (!controller.link().session().isOnline() && clock.elapsed() < 30000)
+        Wait(50);
+    if (!controller.link().session().isOnline()) {
+        std::fprintf(stderr, "screenshot-tour: the simulated processor did not come online\n");
+        return 1;
+    }
+
+    aec::TForm1& window = controller.mainWindow();
+    auto* side = window.findChild<QTabWidget*>(QStringLiteral("AdvPageControl1"));
+    const char* tabs[] = {"music", "dynamic-eq", "mic-a",  "mic-b", "effect",
+                          "main",  "surround",   "center", "sub",   "hidden"};
+    for (const bool chinese : {false, true}) {
+        controller.language().setCaptionLanguage(chinese ? 1 : 0);
+        aec::ShowCaptions(&window, chinese);
+        const QString language = chinese ? QStringLiteral("zh") : QStringLiteral("en");
+        const auto save = [&](const QString& name) {
+            Wait(100);
+            window.grab().save(QStringLiteral("%1/%2-%3.png").arg(folder, name, language));
+        };
+        for (int tab = 0; tab < 10; ++tab) {
+            window.editor().pages().FormMusTabBtnClick(tab);
+            save(QLatin1String(tabs[tab]));
+        }
+        window.editor().pages().FormMusTabBtnClick(4);
+        window.editor().pages().EchoAToolButtonClick(2);
+        save(QStringLiteral("reverb"));
+        window.editor().pages().FormMusTabBtnClick(0);
+        for (int i = 1; side && i < side->count(); ++i) {
+            side->setCurrentIndex(i);
+            save(QStringLiteral("side-%1").arg(i));
+        }
+        if (side)
+            side->setCurrentIndex(0);
+    }
+    std::printf("screenshots in %s\n", qPrintable(folder));
+    window.close();
+    return 0;
+}
