@@ -130,7 +130,7 @@ QString AttackText(int step)
 
 QString FormatNumber(double value, int decimals)
 {
-    const double scale = decimals == 1 ? 10.0 : 1.0;
+    const double scale = std::pow(10.0, decimals);
     // Halves round away from zero; the nudge keeps a binary 0.15 from rounding down.
     const double nudge = value < 0 ? -1e-9 : 1e-9;
     const double rounded = std::round(value * scale + nudge) / scale;

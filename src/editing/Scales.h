@@ -23,8 +23,8 @@ QString RatioText(int step);
 QString ReleaseText(int step); // "Atk x 2" .. "Atk x 32"
 QString AttackText(int step);  // milliseconds, "0.5" .. "400"
 
-// A number with `decimals` (0 or 1) decimals, halves rounded away from zero: the number
-// patterns "#0" and "#0.0".
+// A number with `decimals` decimals, halves rounded away from zero: the number patterns "#0",
+// "#0.0" and "#0.00".
 QString FormatNumber(double value, int decimals);
 
 } // namespace aec

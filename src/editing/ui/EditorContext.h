@@ -14,6 +14,7 @@ namespace aec {
 class BandEditing;
 class ControlHandlers;
 class ControlValues;
+class CurveDrawer;
 class Language;
 class LinkSession;
 class MessageService;
@@ -21,7 +22,7 @@ class PageSwitcher;
 class VolumeControls;
 class WindowRefresh;
 
-constexpr int AllBands = 255; // DrawBlockCurve: every band of the block
+constexpr int AllBands = 100; // DrawBlockCurve: every band of the block
 
 // What the main window's editing parts share: the tables, the navigation, the control map,
 // the editing state and each other. The window creates it once.
@@ -53,6 +54,7 @@ struct EditorContext
     WindowRefresh* refresh = nullptr;
     PageSwitcher* pages = nullptr;
     VolumeControls* volumes = nullptr;
+    CurveDrawer* curve = nullptr; // the response chart's curve, once the chart is attached
 
     // The send-suppression flag of the link session (a local one while none is attached).
     int& SendSuppressed();

@@ -1,5 +1,6 @@
 #include "editing/ui/PageSwitcher.h"
 
+#include "chart/ui/CurveDrawer.h"
 #include "editing/ui/Captions.h"
 #include "editing/ui/ControlTags.h"
 #include "editing/ui/EditorContext.h"
@@ -109,6 +110,8 @@ void PageSwitcher::FormMusTabBtnClick(int tab)
     const int page = nav.CurrentPage % 256;
     if (auto* pages = qobject_cast<QStackedWidget*>(m_ctx.find("FormPageItem")))
         pages->setCurrentIndex(page);
+    if (m_ctx.curve)
+        m_ctx.curve->CurveColor = QColor(255, 102, 0);
     if (tab == Tab::Effect)
         EchoAToolButtonClick(nav.LastEffectButton);
     else

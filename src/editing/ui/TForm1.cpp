@@ -70,6 +70,8 @@ TForm1::TForm1(ParameterModel& model, DeviceTexts& texts, Language& language, QW
     example->hide();
 
     m_editor = std::make_unique<WindowEditor>(m_model, m_language, this);
+    Timer1.setInterval(10);
+    connect(&Timer1, &QTimer::timeout, this, [this] { m_editor->tick(); });
     connectWindowButtons();
     connectVolumeKeys();
     // 7. Spectrum buffers and sound capture come with the spectrum analyser.
@@ -125,7 +127,8 @@ void TForm1::FormShow()
     // 7. The music page, unless the panel lock holds the window.
     if (!m_link || m_link->session().state().PanelLockState != 2)
         m_editor->pages().FormMusTabBtnClick(0);
-    // 8. The main window's timer comes with the chart.
+    // 8. The main window's timer.
+    Timer1.start();
     // 9.
     m_windowShown = true;
 }

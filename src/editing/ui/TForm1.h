@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -63,6 +64,7 @@ private:
     QTabWidget* m_sidePanel = nullptr;
     LinkControls* m_linkControls = nullptr;
     QSize m_designSize;
+    QTimer Timer1; // 10 ms: a pending chart drag, the curve after an edit, the spectrum
     bool m_windowShown = false;
 };
 

@@ -1,5 +1,8 @@
 #include "editing/ui/WindowEditor.h"
 
+#include "chart/ui/ChartInteraction.h"
+#include "chart/ui/CurveDrawer.h"
+#include "chart/ui/ResponseChart.h"
 #include "editing/EqReset.h"
 #include "editing/ui/BandEditing.h"
 #include "editing/ui/ControlHandlers.h"
@@ -24,6 +27,23 @@ WindowEditor::WindowEditor(ParameterModel& model, const Language& language, QWid
     m_ctx.refresh = m_refresh.get();
     m_ctx.pages = m_pages.get();
     m_ctx.volumes = m_volumes.get();
+
+    if (auto* chart = window->findChild<ResponseChart*>()) {
+        m_curve = std::make_unique<CurveDrawer>(m_ctx, *chart);
+        m_chartInteraction = std::make_unique<ChartInteraction>(m_ctx, *chart, *m_curve);
+        m_ctx.curve = m_curve.get();
+        m_ctx.DrawBlockCurve = [this](int band, int block) {
+            m_curve->DrawBlockCurve(band, block);
+        };
+        // A new size: the whole block, then the selected band so its label shows again.
+        QObject::connect(chart, &ResponseChart::resized, chart, [this] {
+            const PageNavigation& nav = m_ctx.navigation;
+            m_ctx.DrawBlockCurve(AllBands, nav.ChartBlock);
+            m_ctx.DrawBlockCurve(
+                m_ctx.state.SelectedBand[static_cast<std::size_t>(nav.CurrentPage % 256)],
+                nav.ChartBlock);
+        });
+    }
 }
 
 WindowEditor::~WindowEditor() = default;
@@ -43,6 +63,12 @@ QStringList WindowEditor::bind()
     }
     --m_ctx.state.ControlUpdateGuard;
     return missing;
+}
+
+void WindowEditor::tick()
+{
+    if (m_chartInteraction)
+        m_chartInteraction->tick();
 }
 
 void WindowEditor::resetAllEq()

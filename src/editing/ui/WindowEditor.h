@@ -7,7 +7,9 @@
 namespace aec {
 
 class BandEditing;
+class ChartInteraction;
 class ControlHandlers;
+class CurveDrawer;
 class ControlValues;
 class PageSwitcher;
 class VolumeControls;
@@ -36,6 +38,11 @@ public:
     void resetAllEq();
     // Event 1 of the link: the whole window from the store, then the current page again.
     void refreshAfterLoad();
+    // The main window's 10 ms tick: a pending chart drag and the curve after an edit.
+    void tick();
+
+    CurveDrawer* curve() { return m_curve.get(); }
+    ChartInteraction* chartInteraction() { return m_chartInteraction.get(); }
 
 private:
     EditorContext m_ctx;
@@ -45,6 +52,8 @@ private:
     std::unique_ptr<WindowRefresh> m_refresh;
     std::unique_ptr<PageSwitcher> m_pages;
     std::unique_ptr<VolumeControls> m_volumes;
+    std::unique_ptr<CurveDrawer> m_curve;
+    std::unique_ptr<ChartInteraction> m_chartInteraction;
     bool m_connected = false;
 };
 

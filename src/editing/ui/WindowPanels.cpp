@@ -1,5 +1,6 @@
 #include "editing/ui/WindowPanels.h"
 
+#include "chart/ui/ResponseChart.h"
 #include "editing/PageNavigation.h"
 #include "editing/ui/Captions.h"
 #include "editing/ui/ControlTags.h"
@@ -165,11 +166,14 @@ QWidget* BuildChartPanel(QWidget* parent)
     groups->addWidget(unlink);
     layout->addLayout(groups);
 
-    // The response chart (Image1 with its markers) takes this place.
-    auto* chart = new QWidget(panel);
-    chart->setObjectName(QStringLiteral("AdvPanel2"));
-    chart->setMinimumSize(883, 268);
-    layout->addWidget(chart, 1);
+    // The plot panel, with room for the level labels at its left and the frequency labels
+    // below it.
+    auto* plotArea = new QHBoxLayout;
+    plotArea->setContentsMargins(44, 0, 12, 16);
+    auto* chart = new ResponseChart(panel, panel);
+    chart->setMinimumHeight(200);
+    plotArea->addWidget(chart);
+    layout->addLayout(plotArea, 1);
     return panel;
 }
 

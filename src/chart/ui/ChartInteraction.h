@@ -1,0 +1,59 @@
+#pragma once
+
+#include "editing/EditorState.h"
+
+#include <QObject>
+#include <QPoint>
+
+namespace aec {
+
+class ChartMarker;
+class CurveDrawer;
+class ResponseChart;
+struct EditorContext;
+
+// Editing on the chart: dragging a band's marker sets its frequency (sideways) and gain
+// (up and down), a right press on a marker selects its Q and sideways moves over the chart
+// step it; values are applied only when they reach another scale step.
+class ChartInteraction : public QObject
+{
+    Q_OBJECT
+public:
+    ChartInteraction(EditorContext& context, ResponseChart& chart, CurveDrawer& curve);
+
+    void markerPressed(ChartMarker* marker, Qt::MouseButton button, QPoint at);
+    void markerMoved(ChartMarker* marker, QPoint at);
+    void markerReleased(ChartMarker* marker, Qt::MouseButton button, QPoint at);
+    void imageMoved(Qt::MouseButtons buttons, QPoint at);
+    void imageRightReleased(QPoint at);
+    // The info labels' release ends a drag or stepping that lost its pointer.
+    void labelReleased();
+
+    // Applies the dragged frequency and gain steps that are not yet applied, then redraws the
+    // band of the last edit when that changed.
+    void ApplyDrag();
+    // The main window's 10 ms tick: nothing while a drag runs.
+    void tick();
+
+    int LastDragMarker = 0;
+    double DragFreqIndex = 0;
+    double DragGainIndex = 0;
+    double AppliedFreqIndex = 0;
+    double AppliedGainIndex = 0;
+
+private:
+    bool pageRuleRefuses() const;
+    int page() const;
+    QWidget* bandEdit(int marker, int field) const;
+    void checkLastEdit();
+
+    EditorContext& m_ctx;
+    ResponseChart& m_chart;
+    CurveDrawer& m_curve;
+    int m_dragMarker = -1;
+    QPoint m_pressPoint;
+    bool m_rightStepMode = false;
+    LastEditRecord m_drawnEdit;
+};
+
+} // namespace aec

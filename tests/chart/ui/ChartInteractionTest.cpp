@@ -1,0 +1,241 @@
+// Editing on the response chart with the pointer, on a real window offscreen.
+#include "chart/ui/ChartInteraction.h"
+#include "chart/ui/CurveDrawer.h"
+#include "chart/ui/ResponseChart.h"
+#include "core/ParameterModel.h"
+#include "editing/ui/PageSwitcher.h"
+#include "editing/ui/ParamWidgets.h"
+#include "editing/ui/TForm1.h"
+#include "editing/ui/WindowEditor.h"
+#include "link/DeviceTexts.h"
+#include "system/Language.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include <vector>
+
+namespace aec {
+namespace {
+
+// Remembers what the window hands on to be sent, leaving out what it suppresses, as the link
+// session does.
+class RecordingSender : public ParameterSender
+{
+public:
+    void SendOrQueue(ParamAddress address, std::int32_t value) override
+    {
+        if (!suppressed || *suppressed == 0)
+            sent.push_back({address, value});
+    }
+    std::vector<std::pair<int, int>> sent;
+    int* suppressed = nullptr;
+};
+
+void Send(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button,
+          Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, QPointF(at), target->mapToGlobal(QPointF(at)), button, buttons,
+                      Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+class ChartDrag : public ::testing::Test
+{
+protected:
+    ChartDrag()
+    {
+        window.editor().bind();
+        window.editor().resetAllEq();
+        window.show();
+        chart = window.findChild<ResponseChart*>();
+        chart->setFixedSize(883, 268); // the design size of the chart image
+        QApplication::processEvents();
+        sender.suppressed = &window.editor().context().SendSuppressed();
+        model.setSender(&sender);
+        window.editor().pages().FormMusTabBtnClick(0);
+    }
+
+    void tab(int t) { window.editor().pages().FormMusTabBtnClick(t); }
+
+    // Presses the marker, moves the pointer by (dx, dy) in small steps, releases.
+    void drag(int index, int dx, int dy, int steps = 1)
+    {
+        ChartMarker* m = chart->marker(index);
+        const QPoint grip(7, 7);
+        Send(m, QEvent::MouseButtonPress, grip, Qt::LeftButton, Qt::LeftButton);
+        for (int i = 1; i <= steps; ++i) {
+            // The marker follows the pointer, so each move is relative to where it is now.
+            const QPoint target = grip + QPoint(dx / steps, dy / steps);
+            Send(m, QEvent::MouseMove, target, Qt::NoButton, Qt::LeftButton);
+        }
+        Send(m, QEvent::MouseButtonRelease, grip, Qt::LeftButton, Qt::NoButton);
+    }
+
+    QString text(const char* name)
+    {
+        return window.findChild<QLineEdit*>(QLatin1String(name))->text();
+    }
+    QString pane(const char* name)
+    {
+        return window.findChild<QLabel*>(QLatin1String(name))->text();
+    }
+
+    ParameterModel model;
+    DeviceTexts texts;
+    Language language;
+    TForm1 window{model, texts, language};
+    ResponseChart* chart = nullptr;
+    RecordingSender sender;
+};
+
+TEST_F(ChartDrag, FarRightStopsAtTheTopFrequencyAndFarLeftAtTwentyPointOneHertz)
+{
+    drag(0, 2000, 0);
+    EXPECT_EQ(text("MusFreEdit1"), QStringLiteral("20600Hz"));
+    const ChartMarker* m = chart->marker(0);
+    EXPECT_EQ(m->x() + 7, Nearest(chart->mapper().FreqToX(20600)));
+
+    drag(0, -2000, 0);
+    EXPECT_EQ(text("MusFreEdit1"), QStringLiteral("20.1Hz"));
+    EXPECT_EQ(m->x(), Nearest(chart->mapper().FreqToX(19.5)) - 7);
+}
+
+TEST_F(ChartDrag, AboveTheTopGivesTwelveDecibelsAndBelowTheBottomMinusTwentyFour)
+{
+    drag(2, 0, -1000);
+    EXPECT_EQ(text("MusGainEdit3"), QStringLiteral("12.0dB"));
+    drag(2, 0, 2000);
+    EXPECT_EQ(text("MusGainEdit3"), QStringLiteral("-24.0dB"));
+    EXPECT_EQ(model.store.at(0, 22), 0);
+}
+
+TEST_F(ChartDrag, DynamicEqMarkersStopAtMinusTwelveDecibels)
+{
+    tab(1);
+    drag(1, 0, 2000);
+    EXPECT_EQ(text("DEQGainEdit2"), QStringLiteral("-12.0dB"));
+    EXPECT_EQ(chart->marker(1)->y(), Nearest(chart->mapper().DbToY(-12) - 7));
+}
+
+TEST_F(ChartDrag, FilterMarkersMoveSidewaysOnlyAndChangeTheirFrequencyPane)
+{
+    ChartMarker* hpf = chart->marker(20);
+    ASSERT_TRUE(hpf->isVisible());
+    const int top = hpf->y();
+    drag(20, 200, -80);
+    EXPECT_EQ(hpf->y(), top);
+    EXPECT_NE(pane("MusHPFREPane"), QStringLiteral("19.7Hz"));
+    EXPECT_GT(model.store.at(0, 5), 0);
+    EXPECT_EQ(window.findChild<ParamSlider*>(QStringLiteral("MusHPFREBar"))->value(),
+              model.store.at(0, 5));
+}
+
+TEST_F(ChartDrag, EqPassKeepsTheEqMarkersAndOnTheMusicPageTheFiltersToo)
+{
+    auto* pass = window.findChild<TwoStateButton*>(QStringLiteral("MusEQAllpassBtn"));
+    pass->click();
+    ASSERT_TRUE(window.findChild<QLabel*>(QStringLiteral("EQPassLabel"))->isVisible());
+    const QString before = text("MusFreEdit4");
+    drag(3, 150, -40);
+    EXPECT_EQ(text("MusFreEdit4"), before);
+    const QString filter = pane("MusHPFREPane");
+    drag(20, 150, 0);
+    EXPECT_EQ(pane("MusHPFREPane"), filter);
+
+    // On the microphone page the filters still move.
+    pass->click();
+    tab(2);
+    pass->click();
+    const QString micFilter = pane("MicHPFrePane");
+    drag(20, 150, 0);
+    EXPECT_NE(pane("MicHPFrePane"), micFilter);
+}
+
+TEST_F(ChartDrag, OutputPageMarkersDoNothingInAutomaticOperation)
+{
+    model.store.at(0, 160) = 0;
+    tab(5);
+    const QString before = text("MainFreEdit2");
+    drag(1, 200, 0);
+    EXPECT_EQ(text("MainFreEdit2"), before);
+    model.store.at(0, 160) = 1;
+    drag(1, 200, 0);
+    EXPECT_NE(text("MainFreEdit2"), before);
+}
+
+TEST_F(ChartDrag, SlowDragSendsAtMostOneValuePerScaleStep)
+{
+    const int before = model.view.at(0, 36); // band 6's frequency step
+    sender.sent.clear();
+    // 120 single-pixel moves: about 1.9 pixels per frequency step at this width.
+    drag(5, 120, 0, 120);
+    std::vector<int> steps;
+    for (const auto& [address, value] : sender.sent)
+        if (address == 36)
+            steps.push_back(value);
+    ASSERT_GE(steps.size(), 2u);
+    for (std::size_t i = 1; i < steps.size(); ++i)
+        EXPECT_EQ(steps[i], steps[i - 1] + 1) << "each step once, in order";
+    EXPECT_LE(int(steps.size()), steps.back() - before + 1);
+    EXPECT_GT(steps.back() - before, 40);
+}
+
+TEST_F(ChartDrag, RightPressOnAMarkerAndSidewaysMovesStepTheQ)
+{
+    ChartMarker* m = chart->marker(4);
+    Send(m, QEvent::MouseButtonPress, QPoint(7, 7), Qt::RightButton, Qt::RightButton);
+    EXPECT_EQ(text("MusQEdit5"), QStringLiteral("1.00"));
+    for (int step = 1; step <= 3; ++step)
+        Send(m, QEvent::MouseMove, QPoint(7 + 3 * step, 7), Qt::NoButton, Qt::RightButton);
+    EXPECT_EQ(text("MusQEdit5"), QStringLiteral("1.19")) << "three steps up from index 16";
+    Send(m, QEvent::MouseMove, QPoint(7 + 3 * 3 + 2, 7), Qt::NoButton, Qt::RightButton);
+    EXPECT_EQ(text("MusQEdit5"), QStringLiteral("1.19")) << "less than three pixels does nothing";
+    Send(m, QEvent::MouseMove, QPoint(7, 7), Qt::NoButton, Qt::RightButton);
+    EXPECT_EQ(text("MusQEdit5"), QStringLiteral("1.12"));
+    Send(m, QEvent::MouseButtonRelease, QPoint(7, 7), Qt::RightButton, Qt::NoButton);
+    EXPECT_EQ(model.store.at(0, 33), 18);
+}
+
+TEST_F(ChartDrag, MarkersFollowTheBandsOfThePageShown)
+{
+    const auto shown = [this] {
+        std::vector<int> visible;
+        for (int i = 0; i < 22; ++i)
+            if (chart->marker(i)->isVisible())
+                visible.push_back(i);
+        return visible;
+    };
+    std::vector<int> music(15);
+    for (int i = 0; i < 15; ++i)
+        music[std::size_t(i)] = i;
+    music.push_back(20);
+    music.push_back(21);
+    EXPECT_EQ(shown(), music);
+    tab(9);
+    EXPECT_EQ(shown(), (std::vector<int>{0, 1, 2, 3, 4}));
+    tab(1);
+    EXPECT_EQ(shown(), (std::vector<int>{0, 1, 2}));
+}
+
+TEST_F(ChartDrag, SelectedBandShowsItsValuesAboveOrBelowItsMarker)
+{
+    // Band 4 of the music block: -6.0 dB, Q "2.00", 250 Hz.
+    model.view.at(0, 27) = 90;
+    model.view.at(0, 28) = 28;
+    model.view.at(0, 26) = 132;
+    window.editor().context().DrawBlockCurve(3, 0);
+    QLabel* label = chart->EQlabel();
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_EQ(label->text(), QStringLiteral("-6.0dB\nQ:2.00\n250.00Hz"));
+    EXPECT_EQ(label->y() + label->height() + 1, chart->marker(3)->y()) << "above a cut";
+
+    window.editor().context().DrawBlockCurve(15, 0);
+    EXPECT_TRUE(label->text().startsWith(QStringLiteral("HPF:")));
+    EXPECT_EQ(label->y(), chart->marker(20)->y() + chart->marker(20)->height());
+}
+
+} // namespace
+} // namespace aec
