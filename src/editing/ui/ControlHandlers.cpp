@@ -10,6 +10,7 @@
 #include "editing/ui/ParamWidgets.h"
 #include "editing/ui/WindowRefresh.h"
 
+#include <QAbstractButton>
 #include <QSignalBlocker>
 
 namespace aec {
@@ -89,6 +90,9 @@ void ControlHandlers::connectControls()
             QObject::connect(button, &QPushButton::clicked, button,
                              [this, button, handler] { (this->*handler)(button); });
     }
+    if (auto* reset = qobject_cast<QAbstractButton*>(m_ctx.find("EQResetBtn")))
+        QObject::connect(reset, &QAbstractButton::clicked, reset,
+                         [this] { m_ctx.refresh->EQResetBtnClick(); });
     // The operation and scene buttons carry the addresses they write.
     for (const char* name : {"AutoModeBtn", "ManulModeBtn"})
         if (QWidget* b = m_ctx.find(name))

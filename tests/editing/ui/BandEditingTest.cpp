@@ -1,0 +1,161 @@
+// Editing a band through its column: selecting an edit, typing, keys, spin buttons, the wheel,
+// and bringing the selected band into view.
+#include "MainWindowFixture.h"
+
+namespace aec {
+namespace {
+
+class BandColumnEditing : public test::MainWindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        startAsFirstShown();
+    }
+};
+
+TEST_F(BandColumnEditing, SelectingABandScrollsItsColumnIntoView)
+{
+    ParamSlider* columns = slider("MusPanScrollBar");
+    ASSERT_EQ(columns->value(), 0);
+    test::PressMouse(edit("MusFreEdit13"));
+    EXPECT_EQ(columns->value(), 4);
+    test::PressMouse(edit("MusFreEdit3"));
+    EXPECT_EQ(columns->value(), 2);
+    test::PressMouse(edit("MusQEdit5"));
+    EXPECT_EQ(columns->value(), 2) << "a band already in view does not scroll";
+    EXPECT_EQ(context().state.SelectedBand[0], 4);
+
+    chooseTab("FormMICATabBtn");
+    test::PressMouse(edit("MicGainEdit20"));
+    EXPECT_EQ(slider("MicPanScrollBar")->value(), 12);
+
+    chooseTab("FormMAINTabBtn");
+    test::PressMouse(edit("MainFreEdit10"));
+    EXPECT_EQ(slider("MainPanScrollBar")->value(), 5);
+    test::PressMouse(edit("MainFreEdit2"));
+    EXPECT_EQ(slider("MainPanScrollBar")->value(), 1);
+}
+
+TEST_F(BandColumnEditing, MovingASliderWithAPaneLeavesNoBandEditForTheWheel)
+{
+    test::PressMouse(edit("MusFreEdit1"));
+    test::TurnWheel(&window, 120);
+    ASSERT_EQ(edit("MusFreEdit1")->text(), QStringLiteral("20.9Hz")) << "the wheel steps the edit";
+
+    const char* const sliders[] = {"MusPitchBar", "MusHPFREBar",   "MicRmsLevelBar", "EchoTimeBar",
+                                   "RvbTimeBar",  "MainLdelayBar", "DEQRmsLevelBar1"};
+    for (const char* name : sliders) {
+        SCOPED_TRACE(name);
+        test::PressMouse(edit("MusFreEdit1"));
+        ASSERT_EQ(context().CurrentEdit, edit("MusFreEdit1"));
+        slider(name)->setValue(slider(name)->value() + 1);
+        EXPECT_EQ(context().CurrentEdit, context().map.Example);
+        test::TurnWheel(&window, 120);
+        EXPECT_EQ(edit("MusFreEdit1")->text(), QStringLiteral("20.9Hz"));
+        EXPECT_EQ(model.store.at(0, 11), 3);
+    }
+}
+
+TEST_F(BandColumnEditing, ChoosingATabDisarmsTheWheel)
+{
+    test::PressMouse(edit("MusGainEdit1"));
+    test::TurnWheel(&window, -120);
+    ASSERT_EQ(edit("MusGainEdit1")->text(), QStringLiteral("-0.2dB"));
+    chooseTab("FormMusTabBtn");
+    test::TurnWheel(&window, -120);
+    EXPECT_EQ(edit("MusGainEdit1")->text(), QStringLiteral("-0.2dB"));
+    EXPECT_EQ(model.store.at(0, 12), 119);
+}
+
+TEST_F(BandColumnEditing, TypedNumbersAreAppliedOnEnterAsTheNearestStep)
+{
+    typeInto("MusFreEdit2", QStringLiteral("10x10"));
+    EXPECT_EQ(edit("MusFreEdit2")->text(), QStringLiteral("1000Hz"));
+    EXPECT_EQ(model.store.at(0, 16), 204);
+    EXPECT_EQ(recorder.sent.back().address, 16);
+    EXPECT_EQ(recorder.sent.back().value, 204);
+
+    typeInto("MusQEdit2", QStringLiteral("1.05"));
+    EXPECT_EQ(edit("MusQEdit2")->text(), QStringLiteral("1.06"));
+    EXPECT_EQ(model.store.at(0, 18), 17);
+
+    typeInto("MicGainEdit4", QStringLiteral("-23.5"));
+    EXPECT_EQ(edit("MicGainEdit4")->text(), QStringLiteral("-23.6dB"));
+    EXPECT_EQ(model.store.at(2, 32), 2);
+}
+
+TEST_F(BandColumnEditing, ATextWithoutDigitsPutsThePreviousTextBack)
+{
+    ParamEdit* frequency = edit("MusFreEdit1");
+    typeInto("MusFreEdit1", QStringLiteral("-"));
+    EXPECT_EQ(frequency->text(), QStringLiteral("20.5Hz"));
+
+    test::PressMouse(frequency);
+    frequency->selectAll();
+    test::PressKey(frequency, Qt::Key_Backspace);
+    ASSERT_TRUE(frequency->text().isEmpty());
+    test::PressKey(frequency, Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(frequency->text(), QStringLiteral("20.5Hz"));
+    EXPECT_EQ(model.store.at(0, 11), 2);
+}
+
+TEST_F(BandColumnEditing, ArrowKeysMoveABandInFrequencyAndGain)
+{
+    test::PressMouse(edit("MusFreEdit1"));
+    test::PressKey(edit("MusFreEdit1"), Qt::Key_Up);
+    EXPECT_EQ(context().CurrentEdit, edit("MusGainEdit1"));
+    EXPECT_EQ(edit("MusGainEdit1")->text(), QStringLiteral("0.2dB"));
+    EXPECT_EQ(model.store.at(0, 12), 121);
+    EXPECT_EQ(slider("MusEQGainBar1")->value(), 121);
+    EXPECT_EQ(edit("MusFreEdit1")->text(), QStringLiteral("20.5Hz"));
+
+    test::PressKey(edit("MusGainEdit1"), Qt::Key_Right);
+    EXPECT_EQ(context().CurrentEdit, edit("MusFreEdit1"));
+    EXPECT_EQ(edit("MusFreEdit1")->text(), QStringLiteral("20.9Hz"));
+    EXPECT_EQ(model.store.at(0, 11), 3);
+
+    test::PressKey(edit("MusFreEdit1"), Qt::Key_Down);
+    EXPECT_EQ(edit("MusGainEdit1")->text(), QStringLiteral("0.0dB"));
+    test::PressKey(edit("MusGainEdit1"), Qt::Key_Down);
+    EXPECT_EQ(edit("MusGainEdit1")->text(), QStringLiteral("-0.2dB"));
+    test::PressKey(edit("MusGainEdit1"), Qt::Key_Left);
+    EXPECT_EQ(edit("MusFreEdit1")->text(), QStringLiteral("20.5Hz"));
+}
+
+TEST_F(BandColumnEditing, SpinButtonsStepTheirEdit)
+{
+    clickSpin("MusQUpDownBtn1", true);
+    EXPECT_EQ(context().CurrentEdit, edit("MusQEdit1"));
+    EXPECT_EQ(edit("MusQEdit1")->text(), QStringLiteral("1.06"));
+    EXPECT_EQ(model.store.at(0, 13), 17);
+    clickSpin("MusQUpDownBtn1", false);
+    clickSpin("MusQUpDownBtn1", false);
+    EXPECT_EQ(edit("MusQEdit1")->text(), QStringLiteral("0.94"));
+    EXPECT_EQ(model.store.at(0, 13), 15);
+
+    ASSERT_EQ(edit("MusGain1Edit")->text(), QStringLiteral("-10.0dB"));
+    clickSpin("MusGain1UpDown", true);
+    EXPECT_EQ(edit("MusGain1Edit")->text(), QStringLiteral("-9.5dB"));
+    EXPECT_EQ(model.store.at(0, 0), 1);
+    clickSpin("MusGain1UpDown", false);
+    clickSpin("MusGain1UpDown", false);
+    EXPECT_EQ(edit("MusGain1Edit")->text(), QStringLiteral("-10.0dB"));
+    EXPECT_EQ(model.store.at(0, 0), 0);
+}
+
+TEST_F(BandColumnEditing, TypeLabelsChooseTheBandTypeOfTheirColumn)
+{
+    test::PressMouse(control("MicLSQBtn3"));
+    EXPECT_EQ(control<ParamCombo>("MicModeBox3")->currentIndex(), 2);
+    EXPECT_EQ(model.store.at(2, 25), 2);
+    EXPECT_EQ(context().CurrentEdit, edit("MicQEdit3"));
+    EXPECT_EQ(edit("MicQEdit3")->text(), QStringLiteral("0.71"));
+    test::PressMouse(control("MicBYBtn3"));
+    EXPECT_EQ(model.store.at(2, 25), 0);
+    EXPECT_EQ(edit("MicQEdit3")->text(), QStringLiteral("1.00"));
+}
+
+} // namespace
+} // namespace aec

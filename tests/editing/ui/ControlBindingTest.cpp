@@ -1,0 +1,109 @@
+// Binding the window's controls to their parameters: Tags, Hints, the placeholder cells and
+// the initial low-pass values.
+#include "MainWindowFixture.h"
+
+#include <QMap>
+
+namespace aec {
+namespace {
+
+using ControlBinding = test::MainWindowFixture;
+
+TEST_F(ControlBinding, BandControlsCarryTheAddressOfTheLastFieldTheyAreBoundTo)
+{
+    EXPECT_EQ(Tag(edit("MusFreEdit1")), 11);
+    EXPECT_EQ(Tag(edit("MusGainEdit1")), 12);
+    // The Q edit serves fields 3 and 4 and keeps field 4's address...
+    EXPECT_EQ(Tag(edit("MusQEdit1")), 14);
+    EXPECT_EQ(Tag(edit("HintQEdit5")), 6425);
+    // ...except where field 4 of the last band lies at the end of the block.
+    EXPECT_EQ(Tag(edit("MicQEdit20")), 625);
+    EXPECT_EQ(Tag(edit("MainQEdit10")), 1605);
+    EXPECT_EQ(Tag(edit("RvbQEdit7")), 1324);
+    EXPECT_EQ(Tag(edit("EchoQEdit7")), 1071);
+    // Companions: the gain slider and the Q spin buttons take their slot's address.
+    EXPECT_EQ(Tag(slider("MusEQGainBar1")), 12);
+    EXPECT_EQ(Tag(control("MusQUpDownBtn1")), 13);
+    EXPECT_EQ(Tag(control("MusGain2UpDown")), 1);
+    // Sliders and their panes.
+    EXPECT_EQ(Tag(slider("MusPitchBar")), 3);
+    EXPECT_EQ(Tag(pane("MusPitchPane")), 3);
+    EXPECT_EQ(Tag(slider("SysMusMaxVolBar")), 7430);
+}
+
+TEST_F(ControlBinding, TypeLabelsOfABandCarryItsTypeSlotAndTheTypeTheyChoose)
+{
+    const char* const labels[] = {"MusBYBtn1", "MusPEQBtn1", "MusLSQBtn1", "MusHSQBtn1"};
+    const char* const hints[] = {"0", "1", "2", "3"};
+    for (int k = 0; k < 4; ++k) {
+        SCOPED_TRACE(labels[k]);
+        EXPECT_EQ(Tag(control(labels[k])), 10);
+        EXPECT_EQ(Hint(control(labels[k])), QLatin1String(hints[k]));
+    }
+    EXPECT_EQ(Tag(control("MicHSQBtn2")), 2 * 256 + 20);
+    EXPECT_EQ(Hint(control("MicHSQBtn2")), QStringLiteral("3"));
+}
+
+TEST_F(ControlBinding, EveryControlOfTheParameterMapExistsOnTheWindow)
+{
+    EXPECT_TRUE(missingNames.isEmpty()) << missingNames.join(QLatin1Char(' ')).toStdString();
+}
+
+TEST_F(ControlBinding, BindingStartsWithTheFirstMusicFrequencyAsCurrentEdit)
+{
+    EXPECT_EQ(context().CurrentEdit, edit("MusFreEdit1"));
+    EXPECT_EQ(context().HighlightedEdit, context().map.Example);
+    EXPECT_EQ(context().map.PrimaryControl(0, 162), context().map.Example);
+    EXPECT_EQ(context().map.PrimaryControl(25, 0), context().map.Example);
+    EXPECT_EQ(context().map.PrimaryControl(28, 0), nullptr);
+}
+
+TEST_F(ControlBinding, BindingSetsOnlyTheLowPassFrequenciesTo360)
+{
+    const auto lowPass = [](int block, int slot) {
+        if (block == 0)
+            return slot == 7;
+        if (block == 2 || block == 3 || block == 4 || block == 24)
+            return slot == 12;
+        if (block == 5)
+            return slot == 9;
+        if (block >= 6 && block <= 23)
+            return slot == 19;
+        return false;
+    };
+    for (int block = 0; block < BlockCount; ++block)
+        for (int slot = 0; slot < RowLength; ++slot)
+            ASSERT_EQ(model.store.at(block, slot), lowPass(block, slot) ? 360 : 0)
+                << "block " << block << " slot " << slot;
+}
+
+TEST_F(ControlBinding, ASecondBindingChangesNothing)
+{
+    const auto snapshot = [this] {
+        QMap<QString, QString> marks;
+        for (QWidget* w : window.findChildren<QWidget*>())
+            if (!w->objectName().isEmpty())
+                marks.insert(w->objectName(), QStringLiteral("%1/%2").arg(Tag(w)).arg(Hint(w)));
+        return marks;
+    };
+    const QMap<QString, QString> before = snapshot();
+    std::vector<QWidget*> cells;
+    for (int block = 0; block < BlockCount; ++block)
+        for (int slot = 0; slot < RowLength; ++slot)
+            cells.push_back(context().map.PrimaryControl(block, slot));
+
+    const QStringList missing = editor().bind();
+
+    EXPECT_TRUE(missing.isEmpty());
+    EXPECT_EQ(snapshot(), before);
+    std::size_t i = 0;
+    for (int block = 0; block < BlockCount; ++block)
+        for (int slot = 0; slot < RowLength; ++slot)
+            ASSERT_EQ(context().map.PrimaryControl(block, slot), cells[i++])
+                << "block " << block << " slot " << slot;
+    EXPECT_EQ(model.store.at(6, 19), 360);
+    EXPECT_EQ(model.store.at(24, 12), 360);
+}
+
+} // namespace
+} // namespace aec
