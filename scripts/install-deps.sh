@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-serialport-dev qt6-multimedia-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libfftw3-dev
+  pulseaudio pulseaudio-utils
   fonts-wqy-microhei
 )
 # Extra packages for a caller's purpose, e.g. "fuzz" or "screenshots".

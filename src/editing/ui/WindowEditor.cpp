@@ -10,6 +10,7 @@
 #include "editing/ui/PageSwitcher.h"
 #include "editing/ui/VolumeControls.h"
 #include "editing/ui/WindowRefresh.h"
+#include "spectrum/ui/SpectrumDisplay.h"
 
 namespace aec {
 
@@ -32,6 +33,10 @@ WindowEditor::WindowEditor(ParameterModel& model, const Language& language, QWid
         m_curve = std::make_unique<CurveDrawer>(m_ctx, *chart);
         m_chartInteraction = std::make_unique<ChartInteraction>(m_ctx, *chart, *m_curve);
         m_ctx.curve = m_curve.get();
+        // The spectrum's buffers, then the sound capture, as the window is created; without
+        // a sound input only the spectrum goes without.
+        m_spectrum = std::make_unique<SpectrumDisplay>(m_ctx, *chart, *m_curve);
+        m_spectrum->StartCapture();
         m_ctx.DrawBlockCurve = [this](int band, int block) {
             m_curve->DrawBlockCurve(band, block);
         };
@@ -69,6 +74,8 @@ void WindowEditor::tick()
 {
     if (m_chartInteraction)
         m_chartInteraction->tick();
+    if (m_spectrum)
+        m_spectrum->SpectrumTimerTick();
 }
 
 void WindowEditor::resetAllEq()

@@ -12,6 +12,7 @@ class ControlHandlers;
 class CurveDrawer;
 class ControlValues;
 class PageSwitcher;
+class SpectrumDisplay;
 class VolumeControls;
 class WindowRefresh;
 
@@ -38,11 +39,13 @@ public:
     void resetAllEq();
     // Event 1 of the link: the whole window from the store, then the current page again.
     void refreshAfterLoad();
-    // The main window's 10 ms tick: a pending chart drag and the curve after an edit.
+    // The main window's 10 ms tick: a pending chart drag, the curve after an edit, the
+    // spectrum.
     void tick();
 
     CurveDrawer* curve() { return m_curve.get(); }
     ChartInteraction* chartInteraction() { return m_chartInteraction.get(); }
+    SpectrumDisplay* spectrum() { return m_spectrum.get(); }
 
 private:
     EditorContext m_ctx;
@@ -54,6 +57,7 @@ private:
     std::unique_ptr<VolumeControls> m_volumes;
     std::unique_ptr<CurveDrawer> m_curve;
     std::unique_ptr<ChartInteraction> m_chartInteraction;
+    std::unique_ptr<SpectrumDisplay> m_spectrum;
     bool m_connected = false;
 };
 
