@@ -3,7 +3,6 @@
 // who check the look without clicking through the window.
 //   screenshot-tour OUTPUT_FOLDER
 #include "app/Controller.h"
-#include "editing/ui/Captions.h"
 #include "editing/ui/PageSwitcher.h"
 #include "editing/ui/TForm1.h"
 #include "editing/ui/WindowEditor.h"
@@ -54,8 +53,7 @@ int main(int argc, char* argv[])
     const char* tabs[] = {"music", "dynamic-eq", "mic-a",  "mic-b", "effect",
                           "main",  "surround",   "center", "sub",   "hidden"};
     for (const bool chinese : {false, true}) {
-        controller.language().setCaptionLanguage(chinese ? 1 : 0);
-        aec::ShowCaptions(&window, chinese);
+        window.SetCaptionLanguage(chinese ? 1 : 0);
         const QString language = chinese ? QStringLiteral("zh") : QStringLiteral("en");
         const auto save = [&](const QString& name) {
             Wait(100);

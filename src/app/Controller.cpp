@@ -24,11 +24,12 @@ Controller::Controller(const ControllerOptions& options, MessageService* message
     }
 
     // The windows in their order: main window, serial link form, status dialog.
-    m_form1 = std::make_unique<TForm1>(m_model, m_texts, m_language);
+    m_form1 = std::make_unique<TForm1>(m_model, m_texts, m_language, &m_log);
     if (!messages) {
         m_ownMessages = std::make_unique<MessageBoxService>(m_form1.get(), m_language);
         messages = m_ownMessages.get();
     }
+    m_form1->setMessages(messages);
     m_form3 = std::make_unique<TForm3>(m_model, m_texts, *messages, m_log);
     m_form2 = std::make_unique<TForm2>(m_form3->session(), m_language);
     m_form1->attachLink(*m_form3, *m_form2, ports);

@@ -6,13 +6,13 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
-int main(int argc, char* argv[])
-{
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(aec::ApplicationTitle());
-    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
+#include <cstring>
+#include <memory>
 
-    QCommandLineParser parser;
+namespace {
+
+void DescribeOptions(QCommandLineParser& parser)
+{
     parser.setApplicationDescription(
         QStringLiteral("Controller of the karaoke and audio-effect processor. Searches the "
                        "serial ports for the processor, loads its parameters and sends every "
@@ -20,6 +20,35 @@ int main(int argc, char* argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     aec::AddControllerOptions(parser);
+}
+
+// --help and --version answer in a terminal without a display.
+bool AsksForTextOnly(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char* option : {"-h", "--help", "--help-all", "-v", "--version"})
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication::setApplicationName(aec::ApplicationTitle());
+    QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
+    if (AsksForTextOnly(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QCommandLineParser parser;
+        DescribeOptions(parser);
+        parser.process(app); // prints and exits
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    DescribeOptions(parser);
     parser.process(app);
 
     aec::Controller controller(aec::ReadControllerOptions(parser));

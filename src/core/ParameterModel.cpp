@@ -30,6 +30,16 @@ void ParameterModel::SetParameter(ParamAddress viewAddress, std::int32_t value)
         m_sender->SendOrQueue(device, value);
 }
 
+void ParameterModel::SetDeviceParameter(ParamAddress address, std::int32_t value)
+{
+    if (!ParameterTable::Contains(address))
+        return;
+    view.at(address) = value;
+    store.at(address) = value;
+    if (m_sender)
+        m_sender->SendOrQueue(address, value);
+}
+
 void ParameterModel::RebuildViewValues()
 {
     for (const int block : ViewBlocks) {

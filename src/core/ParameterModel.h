@@ -37,6 +37,10 @@ public:
     // processor is linked.
     void SetParameter(ParamAddress viewAddress, std::int32_t value);
 
+    // Stores a value at its own address, view and store alike, and hands it to the sender: for
+    // the system page's settings, whose addresses are not mapped by the page selections.
+    void SetDeviceParameter(ParamAddress address, std::int32_t value);
+
     // Refills the view from the store for the current selections.
     void RebuildViewValues();
 

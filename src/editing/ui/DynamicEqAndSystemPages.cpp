@@ -5,6 +5,7 @@
 #include "editing/ui/PageKit.h"
 #include "editing/ui/ParamWidgets.h"
 #include "editing/ui/ParameterPages.h"
+#include "system/ui/SystemPanels.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,17 +16,12 @@
 namespace aec {
 namespace {
 
-BilingualText T(const char* chinese, const char* english)
-{
-    return {QString::fromUtf8(chinese), QString::fromUtf8(english)};
-}
-
 // One band of the dynamic EQ: its trigger, its EQ band column and its dynamics.
 QWidget* DynamicBand(QWidget* parent, int n)
 {
     const QString number = QString::number(n);
-    auto* group =
-        PageKit::Group(parent, QStringLiteral("DEQ%1Grop").arg(n), T("动态均衡", "Dynamic EQ"));
+    auto* group = PageKit::Group(parent, QStringLiteral("DEQ%1Grop").arg(n),
+                                 PageKit::Text("动态均衡", "Dynamic EQ"));
     SetCaptions(group,
                 {QStringLiteral("动态均衡 ") + number, QStringLiteral("Dynamic EQ ") + number});
     auto* layout = new QHBoxLayout(group);
@@ -38,9 +34,9 @@ QWidget* DynamicBand(QWidget* parent, int n)
     {
         const char* name;
         BilingualText caption;
-    } triggers[] = {{"DEQTYpeOffBtn", T("关闭", "OFF")},
-                    {"DEQTYpeBelowBtn", T("低启动", "Below")},
-                    {"DEQTYpeAboveBtn", T("高启动", "Above")}};
+    } triggers[] = {{"DEQTYpeOffBtn", PageKit::Text("关闭", "OFF")},
+                    {"DEQTYpeBelowBtn", PageKit::Text("低启动", "Below")},
+                    {"DEQTYpeAboveBtn", PageKit::Text("高启动", "Above")}};
     auto* triggerRow = new QHBoxLayout;
     int tag = 0;
     for (const auto& t : triggers) {
@@ -62,10 +58,10 @@ QWidget* DynamicBand(QWidget* parent, int n)
         BilingualText caption;
         int maximum;
         int kind;
-    } dynamics[] = {{"Level", T("门限", "Threshold"), 60, 20},
-                    {"Attack", T("启动", "Attack"), 19, 17},
-                    {"Release", T("释放", "Release"), 7, 16},
-                    {"Ratio", T("压缩比", "Ratio"), 40, 15}};
+    } dynamics[] = {{"Level", PageKit::Text("门限", "Threshold"), 60, 20},
+                    {"Attack", PageKit::Text("启动", "Attack"), 19, 17},
+                    {"Release", PageKit::Text("释放", "Release"), 7, 16},
+                    {"Ratio", PageKit::Text("压缩比", "Ratio"), 40, 15}};
     int row = 2;
     for (const auto& d : dynamics) {
         right->addWidget(PageKit::Label(group, {}, d.caption), row, 0);
@@ -104,11 +100,12 @@ QWidget* BuildSystemSheet(QWidget* parent)
     auto* page = new QWidget(parent);
     page->setObjectName(QStringLiteral("AdvTabSheet8_Sys"));
     auto* layout = new QGridLayout(page);
-    layout->addWidget(PageKit::Label(page, {}, T("设备编号", "Device ID")), 0, 0);
+    layout->addWidget(PageKit::Label(page, {}, PageKit::Text("设备编号", "Device ID")), 0, 0);
     auto* identity = new QLabel(page);
     identity->setObjectName(QStringLiteral("DeviceIDLabel"));
     layout->addWidget(identity, 0, 1);
-    layout->setRowStretch(1, 1);
+    layout->addWidget(BuildRemoteGroup(page), 1, 0, 1, 2);
+    layout->setRowStretch(2, 1);
     layout->setColumnStretch(2, 1);
     return page;
 }

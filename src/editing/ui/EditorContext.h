@@ -45,6 +45,11 @@ struct EditorContext
     QWidget* CurrentEdit = nullptr;     // the edit that typing, spin buttons and the wheel act on
     QWidget* HighlightedEdit = nullptr; // the edit whose frame is highlighted
 
+    // The system page's controls (modes, locks) in a refresh, and the panel lock after it.
+    std::function<void()> refreshSystemControls;
+    std::function<void()> applyPanelLock;
+    // While the lock panel holds the window, the tab buttons are refused.
+    std::function<bool()> lockPanelVisible = [] { return false; };
     // Redraws the curve of a block (the response chart attaches it; until then nothing).
     std::function<void(int band, int block)> DrawBlockCurve = [](int, int) {};
 

@@ -14,21 +14,6 @@
 namespace aec {
 namespace {
 
-BilingualText T(const char* chinese, const char* english)
-{
-    return {QString::fromUtf8(chinese), QString::fromUtf8(english)};
-}
-
-QGridLayout* Grid(QWidget* group)
-{
-    auto* grid = new QGridLayout(group);
-    grid->setContentsMargins(5, 2, 5, 2);
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(1);
-    grid->setColumnStretch(1, 1);
-    return grid;
-}
-
 // A slider row of the effect and output pages; with a phase button at its right end when
 // `phase` names one.
 struct LevelRow
@@ -66,13 +51,13 @@ QWidget* EffectSubPage(QWidget* parent, const QString& prefix, const std::vector
     sheet->setObjectName(sheetName);
     auto* layout = new QHBoxLayout(sheet);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* levels =
-        PageKit::Group(sheet, prefix + QStringLiteral("LevelGroup"), T("效果", "Effect"));
-    AddRows(Grid(levels), 0, rows, prefix);
+    auto* levels = PageKit::Group(sheet, prefix + QStringLiteral("LevelGroup"),
+                                  PageKit::Text("效果", "Effect"));
+    AddRows(PageKit::ParameterGrid(levels), 0, rows, prefix);
     layout->addWidget(levels, 1);
     auto* filters = PageKit::Group(sheet, prefix + QStringLiteral("FilterGroup"), filterCaption);
-    PageKit::FilterRows(Grid(filters), 0, prefix, prefix + QStringLiteral("%1FreBar"),
-                        prefix + QStringLiteral("%1FrePane"));
+    PageKit::FilterRows(PageKit::ParameterGrid(filters), 0, prefix,
+                        prefix + QStringLiteral("%1FreBar"), prefix + QStringLiteral("%1FrePane"));
     layout->addWidget(filters);
     layout->addWidget(new BandBox(
         prefix + QStringLiteral("ScrollBox"), {}, 7,
@@ -99,9 +84,9 @@ QWidget* BuildEffectPage(QWidget* parent)
     {
         const char* name;
         BilingualText caption;
-    } effects[] = {{"EchoAToolButton", T("回声A", "Echo A")},
-                   {"EchoBToolButton", T("回声B", "Echo B")},
-                   {"RvbToolButton", T("混响", "Reverb")}};
+    } effects[] = {{"EchoAToolButton", PageKit::Text("回声A", "Echo A")},
+                   {"EchoBToolButton", PageKit::Text("回声B", "Echo B")},
+                   {"RvbToolButton", PageKit::Text("混响", "Reverb")}};
     int tag = 0;
     for (const auto& e : effects) {
         auto* button = PageKit::Button(page, QLatin1String(e.name), e.caption);
@@ -116,23 +101,23 @@ QWidget* BuildEffectPage(QWidget* parent)
     sub->setObjectName(QStringLiteral("EffPageControl"));
     sub->addWidget(EffectSubPage(
         sub, QStringLiteral("Echo"),
-        {{T("回声音量", "Echo Effect Vol"), "EffLevel", 100, 8, "EffPhaseBtn"},
-         {T("回声直达声", "Echo Direct Vol"), "DirectLevel", 100, 8, "DirectPhaseBtn"},
-         {T("回声预延时", "Echo Pre-Delay"), "PreDelay", 250, 26},
-         {T("回声延时", "Echo Delay"), "Time", 250, 11},
-         {T("回声重复比率", "Echo Repeat"), "Repeat", 90, 8},
-         {T("右通道预延时", "Right Pre-delay"), "RPreDelay", 50, 8},
-         {T("右通道延时", "Right delay"), "RTime", 100, 10}},
-        T("回声高低通", "Echo LHP"), QStringLiteral("EffEQPointLabel"),
+        {{PageKit::Text("回声音量", "Echo Effect Vol"), "EffLevel", 100, 8, "EffPhaseBtn"},
+         {PageKit::Text("回声直达声", "Echo Direct Vol"), "DirectLevel", 100, 8, "DirectPhaseBtn"},
+         {PageKit::Text("回声预延时", "Echo Pre-Delay"), "PreDelay", 250, 26},
+         {PageKit::Text("回声延时", "Echo Delay"), "Time", 250, 11},
+         {PageKit::Text("回声重复比率", "Echo Repeat"), "Repeat", 90, 8},
+         {PageKit::Text("右通道预延时", "Right Pre-delay"), "RPreDelay", 50, 8},
+         {PageKit::Text("右通道延时", "Right delay"), "RTime", 100, 10}},
+        PageKit::Text("回声高低通", "Echo LHP"), QStringLiteral("EffEQPointLabel"),
         QStringLiteral("EchoSheet")));
-    sub->addWidget(
-        EffectSubPage(sub, QStringLiteral("Rvb"),
-                      {{T("混响音量", "Rvb Effect Vol"), "EffLevel", 100, 8, "EffPhaseBtn"},
-                       {T("混响直达声", "Rvb Direct Vol"), "DirectLevel", 100, 8, "DirectPhaseBtn"},
-                       {T("混响预延时", "Rvb PreDelay"), "PreDelay", 100, 11},
-                       {T("混响时间", "Rvb Time"), "Time", 80, 12}},
-                      T("混响高低通", "Rvb LHP"), QStringLiteral("RvbEQPointLabel"),
-                      QStringLiteral("ReverbSheet")));
+    sub->addWidget(EffectSubPage(
+        sub, QStringLiteral("Rvb"),
+        {{PageKit::Text("混响音量", "Rvb Effect Vol"), "EffLevel", 100, 8, "EffPhaseBtn"},
+         {PageKit::Text("混响直达声", "Rvb Direct Vol"), "DirectLevel", 100, 8, "DirectPhaseBtn"},
+         {PageKit::Text("混响预延时", "Rvb PreDelay"), "PreDelay", 100, 11},
+         {PageKit::Text("混响时间", "Rvb Time"), "Time", 80, 12}},
+        PageKit::Text("混响高低通", "Rvb LHP"), QStringLiteral("RvbEQPointLabel"),
+        QStringLiteral("ReverbSheet")));
     layout->addWidget(sub, 1);
     return page;
 }
@@ -144,54 +129,59 @@ QWidget* BuildOutputPage(QWidget* parent)
     auto* layout = new QHBoxLayout(page);
     layout->setContentsMargins(4, 4, 4, 4);
 
-    auto* mix = PageKit::Group(page, QStringLiteral("AdvGroupBox6"), T("混音", "Mix"));
-    auto* mixGrid = Grid(mix);
+    auto* mix = PageKit::Group(page, QStringLiteral("AdvGroupBox6"), PageKit::Text("混音", "Mix"));
+    auto* mixGrid = PageKit::ParameterGrid(mix);
     AddRows(mixGrid, 0,
-            {{T("音乐电平", "Music Level"), "MusLevel", 200, 9, "MusPhaseBtn"},
-             {T("麦克风电平", "Mic Level"), "MicLevel", 200, 9, "MicPhaseBtn"},
-             {T("回声A效果电平", "EchoA Level"), "EchoALevel", 200, 9, "EchoAPhaseBtn"},
-             {T("回声B效果电平", "EchoB Level"), "EchoBLevel", 200, 9, "EchoBPhaseBtn"},
-             {T("混响效果电平", "Rvb Effect Vol"), "RvbLevel", 200, 9, "RvbPhaseBtn"}},
+            {{PageKit::Text("音乐电平", "Music Level"), "MusLevel", 200, 9, "MusPhaseBtn"},
+             {PageKit::Text("麦克风电平", "Mic Level"), "MicLevel", 200, 9, "MicPhaseBtn"},
+             {PageKit::Text("回声A效果电平", "EchoA Level"), "EchoALevel", 200, 9, "EchoAPhaseBtn"},
+             {PageKit::Text("回声B效果电平", "EchoB Level"), "EchoBLevel", 200, 9, "EchoBPhaseBtn"},
+             {PageKit::Text("混响效果电平", "Rvb Effect Vol"), "RvbLevel", 200, 9, "RvbPhaseBtn"}},
             QStringLiteral("Main"));
 
     // Delay and mute of the left (or only) channel and of the right channel.
-    auto* delayLabel =
-        PageKit::Label(mix, QStringLiteral("OutLDelayLabel"), T("左声道延时", "Left Delay"));
+    auto* delayLabel = PageKit::Label(mix, QStringLiteral("OutLDelayLabel"),
+                                      PageKit::Text("左声道延时", "Left Delay"));
     mixGrid->addWidget(delayLabel, 5, 0);
     mixGrid->addWidget(PageKit::Slider(mix, QStringLiteral("MainLdelayBar"), 500), 5, 1);
     mixGrid->addWidget(PageKit::Pane(mix, QStringLiteral("MainLdelayPane"), 18), 5, 2);
-    mixGrid->addWidget(
-        PageKit::Label(mix, QStringLiteral("Label157"), T("右通道延时 ", "Right Delay")), 6, 0);
+    mixGrid->addWidget(PageKit::Label(mix, QStringLiteral("Label157"),
+                                      PageKit::Text("右通道延时 ", "Right Delay")),
+                       6, 0);
     mixGrid->addWidget(PageKit::Slider(mix, QStringLiteral("MainRdelayBar"), 500), 6, 1);
     mixGrid->addWidget(PageKit::Pane(mix, QStringLiteral("MainRdelayPane"), 18), 6, 2);
     auto* mutes = new QHBoxLayout;
     mutes->addStretch();
-    mutes->addWidget(PageKit::Button(mix, QStringLiteral("MainLmuteBtn"), T("左静音", "L Mute")));
-    mutes->addWidget(PageKit::Button(mix, QStringLiteral("MainRmuteBtn"), T("右静音", "R Mute")));
+    mutes->addWidget(
+        PageKit::Button(mix, QStringLiteral("MainLmuteBtn"), PageKit::Text("左静音", "L Mute")));
+    mutes->addWidget(
+        PageKit::Button(mix, QStringLiteral("MainRmuteBtn"), PageKit::Text("右静音", "R Mute")));
     mutes->addStretch();
     mixGrid->addLayout(mutes, 7, 0, 1, 4);
     layout->addWidget(mix, 1);
 
     auto* right = new QVBoxLayout;
-    auto* limiter =
-        PageKit::Group(page, QStringLiteral("OutLimiteGroup"), T("主输出压限", "Limit"));
-    auto* limiterGrid = Grid(limiter);
-    PageKit::SliderRow(limiterGrid, 0, T("压限启动电平", "Limit Level"),
+    auto* limiter = PageKit::Group(page, QStringLiteral("OutLimiteGroup"),
+                                   PageKit::Text("主输出压限", "Limit"));
+    auto* limiterGrid = PageKit::ParameterGrid(limiter);
+    PageKit::SliderRow(limiterGrid, 0, PageKit::Text("压限启动电平", "Limit Level"),
                        QStringLiteral("MainRmsLevel"), 34, 14);
-    PageKit::SliderRow(limiterGrid, 1, T("压限启动时间", "Attack Time"),
+    PageKit::SliderRow(limiterGrid, 1, PageKit::Text("压限启动时间", "Attack Time"),
                        QStringLiteral("MainRmsAttack"), 19, 17);
-    PageKit::SliderRow(limiterGrid, 2, T("压限释放时间", "Release Time"),
+    PageKit::SliderRow(limiterGrid, 2, PageKit::Text("压限释放时间", "Release Time"),
                        QStringLiteral("MainRmsRelease"), 7, 16);
-    PageKit::SliderRow(limiterGrid, 3, T("压缩比例", "Ratio"), QStringLiteral("MainRmsRatio"), 40,
-                       15);
+    PageKit::SliderRow(limiterGrid, 3, PageKit::Text("压缩比例", "Ratio"),
+                       QStringLiteral("MainRmsRatio"), 40, 15);
     right->addWidget(limiter);
-    auto* crossover = PageKit::Group(page, QStringLiteral("OutLHPGroup"), T("主输出分频", "HP/LP"));
-    PageKit::FilterRows(Grid(crossover), 0, QStringLiteral("Main"),
+    auto* crossover =
+        PageKit::Group(page, QStringLiteral("OutLHPGroup"), PageKit::Text("主输出分频", "HP/LP"));
+    PageKit::FilterRows(PageKit::ParameterGrid(crossover), 0, QStringLiteral("Main"),
                         QStringLiteral("MainMus%1FreBar"), QStringLiteral("MainMus%1FrePane"));
     right->addWidget(crossover);
     layout->addLayout(right, 1);
 
-    auto* bands = PageKit::Group(page, QStringLiteral("AdvGroupBox21"), T("均衡", "EQ"));
+    auto* bands =
+        PageKit::Group(page, QStringLiteral("AdvGroupBox21"), PageKit::Text("均衡", "EQ"));
     auto* bandsLayout = new QVBoxLayout(bands);
     bandsLayout->setContentsMargins(2, 2, 2, 2);
     bandsLayout->addWidget(new BandBox(
@@ -217,9 +207,9 @@ QWidget* BuildHiddenEqPage(QWidget* parent)
     {
         const char* name;
         BilingualText caption;
-    } buttons[] = {{"HintMusBtn", T("音乐", "Music")},
-                   {"HintMicABtn", T("话筒A", "MIC A")},
-                   {"HintMicBBtn", T("话筒B", "MIC B")}};
+    } buttons[] = {{"HintMusBtn", PageKit::Text("音乐", "Music")},
+                   {"HintMicABtn", PageKit::Text("话筒A", "MIC A")},
+                   {"HintMicBBtn", PageKit::Text("话筒B", "MIC B")}};
     int tag = 0;
     for (const auto& b : buttons) {
         auto* button = PageKit::Button(page, QLatin1String(b.name), b.caption);

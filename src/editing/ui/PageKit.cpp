@@ -20,6 +20,21 @@ template <typename W> W* Named(W* widget, const QString& name)
 
 } // namespace
 
+BilingualText Text(const char* chinese, const char* english)
+{
+    return {QString::fromUtf8(chinese), QString::fromUtf8(english)};
+}
+
+QGridLayout* ParameterGrid(QWidget* group)
+{
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(5, 2, 5, 2);
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(1);
+    grid->setColumnStretch(1, 1);
+    return grid;
+}
+
 ParamSlider* Slider(QWidget* parent, const QString& name, int maximum, bool vertical)
 {
     auto* slider =

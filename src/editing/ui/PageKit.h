@@ -22,6 +22,11 @@ class TwoStateButton;
 // where it has one, its caption pair.
 namespace PageKit {
 
+// A caption pair from literal texts.
+BilingualText Text(const char* chinese, const char* english);
+// The grid of a parameter group: caption, control and value pane per row.
+QGridLayout* ParameterGrid(QWidget* group);
+
 ParamSlider* Slider(QWidget* parent, const QString& name, int maximum, bool vertical = false);
 StatusPane* Pane(QWidget* parent, const QString& name, int kind);
 ParamEdit* Edit(QWidget* parent, const QString& name, int kind);

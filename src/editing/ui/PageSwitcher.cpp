@@ -100,7 +100,7 @@ void PageSwitcher::applyLayout(const SharedControlsLayout& l)
 
 void PageSwitcher::FormMusTabBtnClick(int tab)
 {
-    if (lockPanelVisible && lockPanelVisible(m_ctx)) {
+    if (m_ctx.lockPanelVisible()) {
         if (tab != Tab::Music)
             highlightGroup(TabButtons, Tab::Count, m_ctx.navigation.CurrentTab);
         return;

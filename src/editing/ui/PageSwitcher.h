@@ -28,9 +28,6 @@ public:
     // The tab highlight: the button chosen, CurrentTab and CurrentPage set.
     void highlightTab(int tab);
 
-    // Whether the lock panel refuses page changes (the system page sets it).
-    bool (*lockPanelVisible)(const EditorContext&) = nullptr;
-
 private:
     void highlightGroup(const char* const* names, int count, int chosen);
     void applyLayout(const SharedControlsLayout& layout);

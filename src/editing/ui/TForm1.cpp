@@ -4,24 +4,33 @@
 #include "core/ParameterModel.h"
 #include "editing/ui/BandEditing.h"
 #include "editing/ui/Captions.h"
+#include "editing/ui/ControlTags.h"
 #include "editing/ui/PageSwitcher.h"
 #include "editing/ui/ParamWidgets.h"
 #include "editing/ui/ParameterPages.h"
 #include "editing/ui/WindowEditor.h"
 #include "editing/ui/WindowPanels.h"
+#include "editing/ui/WindowRefresh.h"
 #include "editing/ui/WindowStyle.h"
 #include "link/DeviceTexts.h"
+#include "link/DiagnosticLog.h"
 #include "link/ui/LinkControls.h"
 #include "link/ui/TForm2.h"
 #include "link/ui/TForm3.h"
 #include "system/Language.h"
+#include "system/ui/ModeControls.h"
+#include "system/ui/PresetControls.h"
+#include "system/ui/SystemPageControls.h"
+#include "system/ui/SystemPanels.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -30,7 +39,8 @@
 
 namespace aec {
 
-TForm1::TForm1(ParameterModel& model, DeviceTexts& texts, Language& language, QWidget* parent)
+TForm1::TForm1(ParameterModel& model, DeviceTexts& texts, Language& language, DiagnosticLog* log,
+               QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_model(model), m_texts(texts),
       m_language(language)
 {
@@ -70,6 +80,29 @@ TForm1::TForm1(ParameterModel& model, DeviceTexts& texts, Language& language, QW
     example->hide();
 
     m_editor = std::make_unique<WindowEditor>(m_model, m_language, this);
+    // 4. The preset folders lie beside the program (or in the user's data folder).
+    m_presets = std::make_unique<PresetControls>(
+        this, m_model,
+        PresetFolder(QCoreApplication::applicationDirPath(),
+                     QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)),
+        log);
+    m_presets->refreshWindow = [this] { m_editor->refreshAfterLoad(); };
+    m_modes = std::make_unique<ModeControls>(this, m_model, m_texts);
+    BuildLockPanel(this);
+    m_system = std::make_unique<SystemPageControls>(this, m_model, m_texts);
+    EditorContext& ctx = m_editor->context();
+    ctx.refreshSystemControls = [this] {
+        m_system->refresh();
+        m_modes->refresh();
+    };
+    ctx.applyPanelLock = [this] { m_system->ApplyPanelLock(); };
+    ctx.lockPanelVisible = [this] { return m_system->lockPanelVisible(); };
+    if (auto* languageButton = findChild<QToolButton*>(QStringLiteral("RzToolButton11")))
+        connect(languageButton, &QToolButton::clicked, this, &TForm1::LanguageButtonClick);
+    if (log) {
+        if (auto* memo = findChild<QPlainTextEdit*>(QStringLiteral("Memo2")))
+            connect(log, &DiagnosticLog::lineAppended, memo, &QPlainTextEdit::appendPlainText);
+    }
     Timer1.setInterval(10);
     connect(&Timer1, &QTimer::timeout, this, [this] { m_editor->tick(); });
     connectWindowButtons();
@@ -84,9 +117,10 @@ void TForm1::attachLink(TForm3& link, TForm2& statusDialog, const QStringList& e
     m_link = &link;
     m_statusDialog = &statusDialog;
     m_extraPorts = extraPorts;
-    m_editor->context().session = &link.session();
+    attachSession(link.session());
 
     m_linkControls = new LinkControls(link.session(), m_language, m_tabRow);
+    m_linkControls->LinkLabel->installEventFilter(m_system.get()); // double click: access field
     m_linkControls->ComComboBox1->hide(); // the search lists the ports itself
     m_tabRow->layout()->addWidget(m_linkControls);
     connect(m_linkControls, &LinkControls::linkButtonClicked, this, &TForm1::LinkBtnClick);
@@ -94,8 +128,29 @@ void TForm1::attachLink(TForm3& link, TForm2& statusDialog, const QStringList& e
         show();
         raise();
     });
-    connect(&link.session(), &LinkSession::onlineRefreshRequested, this,
+}
+
+void TForm1::attachSession(LinkSession& session)
+{
+    m_editor->context().session = &session;
+    m_presets->setSession(&session);
+    m_modes->setSession(&session);
+    m_system->setSession(&session);
+    connect(&session, &LinkSession::onlineRefreshRequested, this,
             [this] { m_editor->refreshAfterLoad(); });
+    connect(&session, &LinkSession::modeListRebuildRequested, this,
+            [this] { m_modes->FillModeList(); });
+    if (auto* identity = findChild<QLabel*>(QStringLiteral("DeviceIDLabel")))
+        connect(&session.applier(), &FrameApplier::deviceIdentityChanged, identity,
+                &QLabel::setText);
+}
+
+void TForm1::setMessages(MessageService* messages)
+{
+    m_editor->context().messages = messages;
+    m_presets->setMessages(messages);
+    m_modes->setMessages(messages);
+    m_system->setMessages(messages);
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -120,10 +175,12 @@ void TForm1::FormShow()
         m_linkControls->showPorts();
         m_link->session().StartLink();
     }
-    // 4, 5. Preset folders and list: come with the presets.
-    // 6. The caption language: English at every start.
-    m_language.setCaptionLanguage(0);
-    ShowCaptions(this, m_language.isChinese());
+    // 4, 5. The preset folders and their list.
+    m_presets->EnsurePresetFolders();
+    m_presets->RefreshPresetList();
+    // 6. The caption language given by the language button: English at every start.
+    if (auto* language = findChild<QToolButton*>(QStringLiteral("RzToolButton11")))
+        SetCaptionLanguage(Tag(language));
     // 7. The music page, unless the panel lock holds the window.
     if (!m_link || m_link->session().state().PanelLockState != 2)
         m_editor->pages().FormMusTabBtnClick(0);
@@ -131,6 +188,7 @@ void TForm1::FormShow()
     Timer1.start();
     // 9.
     m_windowShown = true;
+    m_presets->windowShown = true;
 }
 
 // The link button starts from a fresh port list, so a USB adapter plugged in again (perhaps
@@ -145,6 +203,28 @@ void TForm1::LinkBtnClick()
         m_linkControls->showPorts();
     }
     session.LinkBtnClick();
+}
+
+void TForm1::SetCaptionLanguage(int language)
+{
+    if (m_captionsShown && language == m_language.CaptionLanguage())
+        return;
+    m_captionsShown = true;
+    m_language.setCaptionLanguage(language);
+    ShowCaptions(this, m_language.isChinese());
+}
+
+void TForm1::LanguageButtonClick()
+{
+    auto* button = findChild<QToolButton*>(QStringLiteral("RzToolButton11"));
+    if (!button)
+        return;
+    SetTag(button, 1 - Tag(button));
+    SetCaptionLanguage(Tag(button));
+    // Texts written at run time (group captions, panes) follow in the new language.
+    PageNavigation& nav = m_editor->context().navigation;
+    nav.CurrentPage = m_editor->pages().SelectPage(nav.CurrentTab);
+    m_editor->refresh().RefreshBlock(nav.CurrentPage / 256);
 }
 
 void TForm1::connectWindowButtons()

@@ -12,7 +12,13 @@ namespace aec {
 
 class DeviceTexts;
 class Language;
+class DiagnosticLog;
 class LinkControls;
+class LinkSession;
+class MessageService;
+class ModeControls;
+class PresetControls;
+class SystemPageControls;
 class ParameterModel;
 class TForm2;
 class TForm3;
@@ -30,16 +36,28 @@ public:
 
     // Creation (FormCreate).
     TForm1(ParameterModel& model, DeviceTexts& texts, Language& language,
-           QWidget* parent = nullptr);
+           DiagnosticLog* log = nullptr, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // Hands over the serial link form and the status dialog, created after this window, and
     // the ports to list before the machine's own.
     void attachLink(TForm3& link, TForm2& statusDialog, const QStringList& extraPorts);
+    // The link session the window's edits, presets and modes go through.
+    void attachSession(LinkSession& session);
+    // The message boxes, created once this window exists to own them.
+    void setMessages(MessageService* messages);
 
     bool windowShown() const { return m_windowShown; }
     LinkControls* linkControls() const { return m_linkControls; }
     WindowEditor& editor() { return *m_editor; }
+    PresetControls& presets() { return *m_presets; }
+    SystemPageControls& systemPage() { return *m_system; }
+
+    // Shows every caption in the language (1 Chinese, 0 English); nothing when it is already.
+    void SetCaptionLanguage(int language);
+    // The language button: the other language, and the page shown again in it.
+    void LanguageButtonClick();
+    ModeControls& modes() { return *m_modes; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -57,6 +75,10 @@ private:
     DeviceTexts& m_texts;
     Language& m_language;
     std::unique_ptr<WindowEditor> m_editor;
+    std::unique_ptr<PresetControls> m_presets;
+    std::unique_ptr<ModeControls> m_modes;
+    std::unique_ptr<SystemPageControls> m_system;
+    bool m_captionsShown = false;
     TForm3* m_link = nullptr;
     TForm2* m_statusDialog = nullptr;
     QStringList m_extraPorts;

@@ -7,6 +7,7 @@
 #include "editing/ui/PageKit.h"
 #include "editing/ui/ParamWidgets.h"
 #include "editing/ui/VolumeControls.h"
+#include "system/ui/SystemPanels.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,11 +21,6 @@
 
 namespace aec {
 namespace {
-
-BilingualText T(const char* chinese, const char* english)
-{
-    return {QString::fromUtf8(chinese), QString::fromUtf8(english)};
-}
 
 struct NamedCaption
 {
@@ -64,10 +60,16 @@ QWidget* BuildTitleStrip(QWidget* parent)
     auto* version = new QLabel(QStringLiteral("QV316 1.3.0 En"), strip);
     version->setObjectName(QStringLiteral("RzLabel9"));
     layout->addWidget(version);
+    // The hidden access field: a double click on the status line shows it.
     auto* logo = new QLabel(QStringLiteral("运行："), strip);
     logo->setObjectName(QStringLiteral("SysLogoLabel"));
     logo->hide();
     layout->addWidget(logo);
+    auto* access = new QLineEdit(strip);
+    access->setObjectName(QStringLiteral("SysLogoEdit"));
+    access->setFixedWidth(120);
+    access->hide();
+    layout->addWidget(access);
     layout->addStretch();
     const struct
     {
@@ -96,12 +98,16 @@ QWidget* BuildTabRow(QWidget* parent)
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->setSpacing(2);
-    const NamedCaption tabs[Tab::Count] = {
-        {"FormMusTabBtn", T("音乐", "Music")},    {"FormDYNBtn", T("动态均衡", "Dynamic EQ")},
-        {"FormMICATabBtn", T("麦克A", "MIC A")},  {"FormMICBTabBtn", T("麦克B", "MIC B")},
-        {"FormEFFTabBtn", T("效果", "Effect")},   {"FormMAINTabBtn", T("主输出", "Main")},
-        {"FormSURTabBtn", T("环绕", "Surround")}, {"FormCENTabBtn", T("中置", "Center")},
-        {"FormSUBTabBtn", T("超低音", "SUB")},    {"FormHintTabBtn", T("隐藏", "Hint")}};
+    const NamedCaption tabs[Tab::Count] = {{"FormMusTabBtn", PageKit::Text("音乐", "Music")},
+                                           {"FormDYNBtn", PageKit::Text("动态均衡", "Dynamic EQ")},
+                                           {"FormMICATabBtn", PageKit::Text("麦克A", "MIC A")},
+                                           {"FormMICBTabBtn", PageKit::Text("麦克B", "MIC B")},
+                                           {"FormEFFTabBtn", PageKit::Text("效果", "Effect")},
+                                           {"FormMAINTabBtn", PageKit::Text("主输出", "Main")},
+                                           {"FormSURTabBtn", PageKit::Text("环绕", "Surround")},
+                                           {"FormCENTabBtn", PageKit::Text("中置", "Center")},
+                                           {"FormSUBTabBtn", PageKit::Text("超低音", "SUB")},
+                                           {"FormHintTabBtn", PageKit::Text("隐藏", "Hint")}};
     for (int tag = 0; tag < Tab::Count; ++tag) {
         auto* button = new QToolButton(row);
         button->setObjectName(QLatin1String(tabs[tag].name));
@@ -116,7 +122,7 @@ QWidget* BuildTabRow(QWidget* parent)
 
     auto* language = new QToolButton(row);
     language->setObjectName(QStringLiteral("RzToolButton11"));
-    SetCaptions(language, T("English", "中文"));
+    SetCaptions(language, PageKit::Text("English", "中文"));
     language->setText(QStringLiteral("中文"));
     language->setProperty("role", QStringLiteral("tab"));
     language->setFocusPolicy(Qt::NoFocus);
@@ -141,27 +147,29 @@ QWidget* BuildChartPanel(QWidget* parent)
     layout->setSpacing(2);
 
     auto* groups = new QHBoxLayout;
-    groups->addWidget(
-        ButtonGroup(panel, "RzGroupBox19",
-                    {{"PinDCFBtn", T("低触发", "Normal")}, {"PinPPBtn", T("频谱", "Spectrum")}}));
+    groups->addWidget(ButtonGroup(panel, "RzGroupBox19",
+                                  {{"PinDCFBtn", PageKit::Text("低触发", "Normal")},
+                                   {"PinPPBtn", PageKit::Text("频谱", "Spectrum")}}));
     groups->addWidget(ButtonGroup(panel, "CopyGrop",
-                                  {{"LeftBtn", T("音乐左", "Left")},
-                                   {"SameBtn", T("同步", "SYNC")},
-                                   {"RightBtn", T("音乐右", "Right")}}));
+                                  {{"LeftBtn", PageKit::Text("音乐左", "Left")},
+                                   {"SameBtn", PageKit::Text("同步", "SYNC")},
+                                   {"RightBtn", PageKit::Text("音乐右", "Right")}}));
     groups->addWidget(ButtonGroup(panel, "SingleDiscoGrop",
-                                  {{"AutoModeBtn", T("自动", "Auto")},
-                                   {"ManulModeBtn", T("手动", "Manual")},
-                                   {"SingModeBtn", T("唱歌", "Sing")},
-                                   {"DiscoModeBtn", T("热舞", "Disco")},
-                                   {"CodeModeBtn", T("解码", "decode")}}));
+                                  {{"AutoModeBtn", PageKit::Text("自动", "Auto")},
+                                   {"ManulModeBtn", PageKit::Text("手动", "Manual")},
+                                   {"SingModeBtn", PageKit::Text("唱歌", "Sing")},
+                                   {"DiscoModeBtn", PageKit::Text("热舞", "Disco")},
+                                   {"CodeModeBtn", PageKit::Text("解码", "decode")}}));
     groups->addStretch();
-    auto* passLabel = PageKit::Label(panel, QStringLiteral("EQPassLabel"), T("EQ PASS", "EQ PASS"));
+    auto* passLabel =
+        PageKit::Label(panel, QStringLiteral("EQPassLabel"), PageKit::Text("EQ PASS", "EQ PASS"));
     passLabel->hide();
     groups->addWidget(passLabel);
-    groups->addWidget(ButtonGroup(
-        panel, "EQPassGrop",
-        {{"EQResetBtn", T("EQ重置", "EQ Reset")}, {"MusEQAllpassBtn", T("EQ pass", "EQ pass")}}));
-    auto* unlink = PageKit::Button(panel, QStringLiteral("UnLinkBtn"), T("断开", "Unlink"));
+    groups->addWidget(ButtonGroup(panel, "EQPassGrop",
+                                  {{"EQResetBtn", PageKit::Text("EQ重置", "EQ Reset")},
+                                   {"MusEQAllpassBtn", PageKit::Text("EQ pass", "EQ pass")}}));
+    auto* unlink =
+        PageKit::Button(panel, QStringLiteral("UnLinkBtn"), PageKit::Text("断开", "Unlink"));
     unlink->hide();
     groups->addWidget(unlink);
     layout->addLayout(groups);
@@ -186,18 +194,19 @@ QWidget* BuildSidePanel(QWidget* parent)
     volume->setObjectName(QStringLiteral("AdvTabSheet1"));
     auto* volumeLayout = new QVBoxLayout(volume);
     volumeLayout->setSpacing(6);
-    volumeLayout->addWidget(BuildVolumeChannel(volume, QStringLiteral("SysMus"),
-                                               QStringLiteral("Mus"), T("音乐音量", "Music Vol"),
-                                               7429, QStringLiteral("musLabel")));
-    volumeLayout->addWidget(BuildVolumeChannel(volume, QStringLiteral("SysMic"),
-                                               QStringLiteral("Mic"), T("话筒音量", "Mic Vol"),
-                                               7427, QStringLiteral("micLabel")));
-    volumeLayout->addWidget(BuildVolumeChannel(volume, QStringLiteral("SysEff"),
-                                               QStringLiteral("Eff"), T("效果音量", "Effect Vol"),
-                                               7431, QStringLiteral("EffLabel")));
+    volumeLayout->addWidget(BuildVolumeChannel(
+        volume, QStringLiteral("SysMus"), QStringLiteral("Mus"),
+        PageKit::Text("音乐音量", "Music Vol"), 7429, QStringLiteral("musLabel")));
+    volumeLayout->addWidget(
+        BuildVolumeChannel(volume, QStringLiteral("SysMic"), QStringLiteral("Mic"),
+                           PageKit::Text("话筒音量", "Mic Vol"), 7427, QStringLiteral("micLabel")));
+    volumeLayout->addWidget(BuildVolumeChannel(
+        volume, QStringLiteral("SysEff"), QStringLiteral("Eff"),
+        PageKit::Text("效果音量", "Effect Vol"), 7431, QStringLiteral("EffLabel")));
     volumeLayout->addStretch();
+    volumeLayout->addWidget(BuildQuickRecallGroup(volume));
     tabs->addTab(volume, QStringLiteral("Main Volume"));
-    SetCaptions(volume, T("主音量", "Main Volume"));
+    SetCaptions(volume, PageKit::Text("主音量", "Main Volume"));
 
     auto* limits = new QWidget(tabs);
     limits->setObjectName(QStringLiteral("AdvTabSheet2"));
@@ -207,12 +216,12 @@ QWidget* BuildSidePanel(QWidget* parent)
         const char* name;
         BilingualText caption;
         int role;
-    } rows[] = {{"SysMusStartVol", T("音乐起始音量", "Initial music volume"), 1},
-                {"SysMusMaxVol", T("音乐最大音量", "Max music volume "), 2},
-                {"SysMicStartVol", T("话筒起始音量", "Initial mic volume"), 1},
-                {"SysMicMaxVol", T("话筒最大音量", "Max mic volume "), 2},
-                {"SysEffStartVol", T("效果起始音量", "Initial effect volume"), 1},
-                {"SysEffMaxVol", T("效果最大音量", "Max effect volume "), 2}};
+    } rows[] = {{"SysMusStartVol", PageKit::Text("音乐起始音量", "Initial music volume"), 1},
+                {"SysMusMaxVol", PageKit::Text("音乐最大音量", "Max music volume "), 2},
+                {"SysMicStartVol", PageKit::Text("话筒起始音量", "Initial mic volume"), 1},
+                {"SysMicMaxVol", PageKit::Text("话筒最大音量", "Max mic volume "), 2},
+                {"SysEffStartVol", PageKit::Text("效果起始音量", "Initial effect volume"), 1},
+                {"SysEffMaxVol", PageKit::Text("效果最大音量", "Max effect volume "), 2}};
     int row = 0;
     for (const auto& r : rows) {
         const QString stem = QLatin1String(r.name);
@@ -225,23 +234,19 @@ QWidget* BuildSidePanel(QWidget* parent)
         limitsGrid->addWidget(pane, row + 1, 1);
         row += 2;
     }
-    limitsGrid->setRowStretch(row, 1);
+    limitsGrid->addWidget(BuildPanelLockGroup(limits), row, 0, 1, 2);
+    limitsGrid->setRowStretch(row + 1, 1);
     tabs->addTab(limits, QStringLiteral("Volume Set"));
-    SetCaptions(limits, T("音量控制", "Volume Set"));
+    SetCaptions(limits, PageKit::Text("音量控制", "Volume Set"));
 
     auto* system = new QWidget(tabs);
     system->setObjectName(QStringLiteral("AdvTabSheet3"));
-    auto* systemGrid = new QGridLayout(system);
-    systemGrid->addWidget(PageKit::Label(system, {}, T("模式", "Mode")), 0, 0);
-    QStringList modes;
-    for (int i = 0; i < 22; ++i)
-        modes << (i < 16 ? QString::number(i + 1) : QStringLiteral("MF%1").arg(i - 15)) +
-                     QLatin1Char('-');
-    systemGrid->addWidget(
-        PageKit::Combo(system, QStringLiteral("SysModeBox"), modes, PageKit::NoKind), 0, 1);
-    systemGrid->setRowStretch(1, 1);
+    auto* systemLayout = new QVBoxLayout(system);
+    systemLayout->addWidget(BuildModeGroup(system));
+    systemLayout->addWidget(BuildManagerGroup(system));
+    systemLayout->addWidget(BuildPresetGroup(system), 1);
     tabs->addTab(system, QStringLiteral("System setting"));
-    SetCaptions(system, T("系统设定", "System setting"));
+    SetCaptions(system, PageKit::Text("系统设定", "System setting"));
     return tabs;
 }
 

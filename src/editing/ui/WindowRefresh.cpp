@@ -177,11 +177,14 @@ void WindowRefresh::RefreshBlock(int selector)
     if (operation)
         m_ctx.handlers->AutoModeBtnClick(operation);
     m_ctx.handlers->showSceneChoice(model.selection.OutputMode);
-    // The system page's controls (modes, locks) join the refresh with the system page.
+    if (m_ctx.refreshSystemControls)
+        m_ctx.refreshSystemControls();
 
     --m_ctx.state.ControlUpdateGuard;
     m_ctx.DrawBlockCurve(AllBands, m_ctx.navigation.CurrentPage / 256);
     suppressed = 0;
+    if (m_ctx.applyPanelLock)
+        m_ctx.applyPanelLock();
 }
 
 void WindowRefresh::ResetEq(int selector)

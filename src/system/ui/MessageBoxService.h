@@ -16,6 +16,9 @@ public:
 
     void inform(const BilingualText& text) override;
     bool ask(const BilingualText& question) override;
+    bool question(const BilingualText& text, const BilingualText& caption,
+                  MessageButtons buttons) override;
+    void notice(const BilingualText& text) override;
 
 private:
     QWidget* m_owner;

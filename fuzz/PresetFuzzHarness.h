@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace aec::fuzz {
+
+// Reads one arbitrary preset file and checks that a refused file yields nothing and an
+// accepted one only addresses cells of the store.
+void ReadPresetFile(const std::uint8_t* data, std::size_t size);
+
+} // namespace aec::fuzz

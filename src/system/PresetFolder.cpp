@@ -1,0 +1,86 @@
+#include "system/PresetFolder.h"
+
+#include "link/DiagnosticLog.h"
+#include "system/PresetFormat.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace aec {
+
+PresetFolder::PresetFolder(const QString& programFolder, const QString& fallbackFolder)
+    : m_programFolder(programFolder), m_fallbackFolder(fallbackFolder)
+{
+    usePaths(programFolder);
+}
+
+void PresetFolder::usePaths(const QString& base)
+{
+    m_modeFolder = QDir(base).filePath(QStringLiteral("Mode"));
+    m_presetFolder = QDir(m_modeFolder).filePath(QStringLiteral("KMode"));
+}
+
+QString PresetFolder::fileFor(const QString& name) const
+{
+    return QDir(m_presetFolder).filePath(name + QLatin1String(PresetFormat::Extension));
+}
+
+void PresetFolder::EnsurePresetFolders()
+{
+    const auto writable = [](const QString& folder) {
+        return QDir().mkpath(folder) && QFileInfo(folder).isWritable();
+    };
+    if (writable(m_presetFolder))
+        return;
+    usePaths(m_fallbackFolder);
+    writable(m_presetFolder);
+}
+
+QStringList PresetFolder::RefreshPresetList() const
+{
+    QDir folder(m_presetFolder);
+    folder.setNameFilters({QStringLiteral("*.Nddt*")});
+    folder.setFilter(QDir::Files);
+    folder.setSorting(QDir::Name | QDir::IgnoreCase);
+    QStringList names;
+    for (const QString& file : folder.entryList())
+        names << PresetFormat::StripPresetExtension(file);
+    return names;
+}
+
+PresetFolder::Outcome PresetFolder::SavePreset(const QString& name, const ParamStore& store) const
+{
+    QSaveFile file(fileFor(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(PresetFormat::Encode(store)) < 0 ||
+        !file.commit())
+        return {false, PresetText::CannotSave, file.errorString()};
+    return {true, {}, {}};
+}
+
+PresetFolder::Outcome PresetFolder::LoadPreset(const QString& name, ParamStore& store,
+                                               DiagnosticLog* log) const
+{
+    QFile file(fileFor(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {false, PresetText::NotFound, file.errorString()};
+    const PresetFormat::DecodeResult decoded = PresetFormat::Decode(file.readAll());
+    switch (decoded.error) {
+    case PresetFormat::DecodeError::Format:
+        return {false, PresetText::FormatError, decoded.detail};
+    case PresetFormat::DecodeError::Corrupted:
+        return {false, PresetText::Corrupted, decoded.detail};
+    case PresetFormat::DecodeError::None:
+        break;
+    }
+    if (log) {
+        log->clear();
+        for (const PresetFormat::PresetValue& v : decoded.values)
+            log->append(QStringLiteral("%1 %2").arg(v.address).arg(v.value));
+    }
+    PresetFormat::Apply(decoded.values, store);
+    return {true, {}, {}};
+}
+
+} // namespace aec

@@ -1,0 +1,133 @@
+#include "system/PresetFolder.h"
+#include "core/BlockLayout.h"
+#include "link/DiagnosticLog.h"
+#include "system/PresetFormat.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace aec {
+namespace {
+
+class PresetFolderTest : public ::testing::Test
+{
+protected:
+    PresetFolderTest() : folder(dir.path() + "/program", dir.path() + "/userdata")
+    {
+        folder.EnsurePresetFolders();
+    }
+
+    void writeFile(const QString& name, const QByteArray& content)
+    {
+        QFile f(QDir(folder.PresetFolderPath()).filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+
+    QTemporaryDir dir;
+    PresetFolder folder;
+};
+
+TEST_F(PresetFolderTest, FoldersLieBesideTheProgram)
+{
+    EXPECT_EQ(folder.ModeFolder(), dir.path() + "/program/Mode");
+    EXPECT_EQ(folder.PresetFolderPath(), dir.path() + "/program/Mode/KMode");
+    EXPECT_TRUE(QDir(folder.PresetFolderPath()).exists());
+    EXPECT_EQ(folder.fileFor(QStringLiteral("Club")), dir.path() + "/program/Mode/KMode/Club.Nddt");
+}
+
+TEST_F(PresetFolderTest, ProgramFolderThatCannotHoldPresetsFallsBackToUserData)
+{
+    // A file where the program's folder should be: no folder can be made there.
+    QFile blocker(dir.path() + "/blocked");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    PresetFolder elsewhere(dir.path() + "/blocked", dir.path() + "/userdata");
+    elsewhere.EnsurePresetFolders();
+    EXPECT_EQ(elsewhere.PresetFolderPath(), dir.path() + "/userdata/Mode/KMode");
+    EXPECT_TRUE(QDir(elsewhere.PresetFolderPath()).exists());
+    EXPECT_TRUE(elsewhere.SavePreset(QStringLiteral("Hall"), ParamStore{}).ok);
+}
+
+TEST_F(PresetFolderTest, ListShowsEveryPresetSortedRegardlessOfCase)
+{
+    EXPECT_TRUE(folder.RefreshPresetList().isEmpty());
+    for (const char* name : {"b.Nddt", "A.Nddt", "c.txt", "x.Nddt.bak"})
+        writeFile(QLatin1String(name), "");
+    QDir(folder.PresetFolderPath()).mkdir(QStringLiteral("sub.Nddt"));
+    EXPECT_EQ(folder.RefreshPresetList(), (QStringList{"A", "b", "x.Nddt.bak"}));
+}
+
+TEST_F(PresetFolderTest, SaveThenLoadRestoresTheStoreAndLogsEveryValue)
+{
+    ParamStore store;
+    store.at(0, 3) = 9;
+    store.at(24, 48) = 4000;
+    store.at(30, 20) = 2;
+    ASSERT_TRUE(folder.SavePreset(QStringLiteral("Karaoke Room 1"), store).ok);
+    ParamStore loaded;
+    DiagnosticLog log;
+    const PresetFolder::Outcome outcome =
+        folder.LoadPreset(QStringLiteral("Karaoke Room 1"), loaded, &log);
+    ASSERT_TRUE(outcome.ok) << outcome.detail.toStdString();
+    EXPECT_EQ(loaded, store);
+    EXPECT_EQ(log.lines().size(), 1879);
+    EXPECT_EQ(log.lines().first(), QStringLiteral("0 0"));
+    EXPECT_TRUE(log.lines().contains(QStringLiteral("7700 2")));
+}
+
+TEST_F(PresetFolderTest, SavingAgainReplacesTheFile)
+{
+    ParamStore store;
+    store.at(5, 5) = 1;
+    ASSERT_TRUE(folder.SavePreset(QStringLiteral("Same"), store).ok);
+    store.at(5, 5) = 2;
+    ASSERT_TRUE(folder.SavePreset(QStringLiteral("Same"), store).ok);
+    ParamStore loaded;
+    ASSERT_TRUE(folder.LoadPreset(QStringLiteral("Same"), loaded, nullptr).ok);
+    EXPECT_EQ(loaded.at(5, 5), 2);
+    EXPECT_EQ(folder.RefreshPresetList(), QStringList{QStringLiteral("Same")});
+}
+
+TEST_F(PresetFolderTest, RefusedFilesLeaveTheStoreUntouched)
+{
+    ParamStore good;
+    good.at(2, 2) = 77;
+    QByteArray damaged = PresetFormat::Encode(good);
+    damaged.replace(damaged.size() - 6, 2, "00"); // the checksum line's last byte
+    writeFile(QStringLiteral("broken.Nddt"), damaged);
+    writeFile(QStringLiteral("garbage.Nddt"), "this is not a preset\r\n");
+
+    ParamStore store;
+    store.at(2, 2) = 5;
+    const ParamStore before = store;
+    const PresetFolder::Outcome missing =
+        folder.LoadPreset(QStringLiteral("nothing"), store, nullptr);
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(missing.message.english, QStringLiteral("File not find!"));
+    const PresetFolder::Outcome broken =
+        folder.LoadPreset(QStringLiteral("broken"), store, nullptr);
+    EXPECT_FALSE(broken.ok);
+    EXPECT_EQ(broken.message.chinese, QStringLiteral("数据文件损坏!"));
+    const PresetFolder::Outcome garbage =
+        folder.LoadPreset(QStringLiteral("garbage"), store, nullptr);
+    EXPECT_FALSE(garbage.ok);
+    EXPECT_EQ(garbage.message.english, QStringLiteral("File format error!"));
+    EXPECT_EQ(store, before);
+}
+
+TEST_F(PresetFolderTest, AListedNameWithAFurtherExtensionLoadsThatWholeName)
+{
+    ParamStore store;
+    store.at(1, 1) = 8;
+    writeFile(QStringLiteral("x.Nddt.bak.Nddt"), PresetFormat::Encode(store));
+    ParamStore loaded;
+    EXPECT_TRUE(folder.LoadPreset(QStringLiteral("x.Nddt.bak"), loaded, nullptr).ok);
+    EXPECT_EQ(loaded.at(1, 1), 8);
+}
+
+} // namespace
+} // namespace aec
