@@ -48,6 +48,13 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    // A stored mode with a shaped EQ makes a more telling picture than the flat factory set.
+    controller.model().SetParameter(0x1E02, 2);
+    Wait(300);
+    clock.restart();
+    while (!controller.link().session().isOnline() && clock.elapsed() < 30000)
+        Wait(50);
+
     aec::TForm1& window = controller.mainWindow();
     auto* side = window.findChild<QTabWidget*>(QStringLiteral("AdvPageControl1"));
     const char* tabs[] = {"music", "dynamic-eq", "mic-a",  "mic-b", "effect",

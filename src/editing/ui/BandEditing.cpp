@@ -9,6 +9,7 @@
 #include "editing/ui/ParamWidgets.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QSignalBlocker>
 
 namespace aec {
@@ -45,6 +46,33 @@ void BandEditing::connectControls()
     }
     for (TypeLabel* label : w->findChildren<TypeLabel*>())
         connect(label, &TypeLabel::clicked, this, [this, label] { typeLabelClicked(label); });
+    for (QLabel* label : w->findChildren<QLabel*>())
+        if (label->property("role").toString() == QLatin1String("pointLabel"))
+            label->installEventFilter(this);
+}
+
+// A band's number label selects the band through its frequency edit, as a left press on its
+// marker does.
+void BandEditing::pointLabelClicked(QWidget* label)
+{
+    static const struct
+    {
+        const char* label;
+        const char* frequencyEdit;
+    } stems[] = {{"MusEQPointLabel", "MusFreEdit"},   {"MicEQPointLabel", "MicFreEdit"},
+                 {"EffEQPointLabel", "EchoFreEdit"},  {"RvbEQPointLabel", "RvbFreEdit"},
+                 {"MainEQPointLabel", "MainFreEdit"}, {"HintEQPointLabel", "HintFreEdit"},
+                 {"DEQPointLabel", "DEQFreEdit"}};
+    const QString name = label->objectName();
+    for (const auto& stem : stems) {
+        if (!name.startsWith(QLatin1String(stem.label)))
+            continue;
+        const QString edit = QLatin1String(stem.frequencyEdit) + name.mid(int(qstrlen(stem.label)));
+        if (auto* frequency = qobject_cast<ParamEdit*>(m_ctx.find(edit.toLatin1().constData())))
+            if (frequency->isEnabled())
+                bandEditClick(frequency);
+        return;
+    }
 }
 
 void BandEditing::bandEditClick(QWidget* edit)
@@ -144,6 +172,11 @@ bool BandEditing::keyPress(ParamEdit* edit, QKeyEvent* event)
 
 bool BandEditing::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::MouseButtonPress && qobject_cast<QLabel*>(watched) &&
+        !qobject_cast<ParamEdit*>(watched)) {
+        pointLabelClicked(static_cast<QWidget*>(watched));
+        return false;
+    }
     auto* edit = qobject_cast<ParamEdit*>(watched);
     if (!edit)
         return false;

@@ -31,6 +31,7 @@ public:
     void spinStepped(SpinButtons* spin, bool up);
     void gainSliderMoved(ParamSlider* slider);
     void typeLabelClicked(TypeLabel* label);
+    void pointLabelClicked(QWidget* label);
     // The main window's mouse wheel; true when it stepped the current edit.
     bool wheel(int delta);
 

@@ -237,5 +237,15 @@ TEST_F(ChartDrag, SelectedBandShowsItsValuesAboveOrBelowItsMarker)
     EXPECT_EQ(label->y(), chart->marker(20)->y() + chart->marker(20)->height());
 }
 
+TEST_F(ChartDrag, ClickingABandsNumberSelectsItsFrequencyEditAndShowsItsValues)
+{
+    QWidget* label = window.findChild<QWidget*>(QStringLiteral("MusEQPointLabel4"));
+    Send(label, QEvent::MouseButtonPress, QPoint(3, 3), Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(window.editor().context().CurrentEdit,
+              window.findChild<QWidget*>(QStringLiteral("MusFreEdit4")));
+    EXPECT_TRUE(window.editor().context().state.WheelArmed);
+    EXPECT_EQ(window.editor().context().state.SelectedBand[0], 3);
+}
+
 } // namespace
 } // namespace aec
