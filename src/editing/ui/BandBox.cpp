@@ -10,7 +10,7 @@
 namespace aec {
 
 BandBox::BandBox(const QString& boxName, const QString& scrollSliderName, int visibleColumns,
-                 const std::function<BandColumnSpec(int number)>& columnSpec, int bands,
+                 const std::function<BandColumnLayout(int number)>& columnLayout, int bands,
                  QWidget* parent)
     : QWidget(parent), m_area(new QScrollArea(this))
 {
@@ -28,7 +28,7 @@ BandBox::BandBox(const QString& boxName, const QString& scrollSliderName, int vi
     columns->setContentsMargins(0, 0, 0, 0);
     columns->setSpacing(0);
     for (int n = 1; n <= bands; ++n)
-        columns->addWidget(new BandColumn(columnSpec(n), strip));
+        columns->addWidget(new BandColumn(columnLayout(n), strip));
     columns->addStretch();
     m_area->setWidget(strip);
     // Exactly the page's visible columns, so the scroll slider's range covers the rest.

@@ -17,7 +17,7 @@ class BandBox : public QWidget
     Q_OBJECT
 public:
     BandBox(const QString& boxName, const QString& scrollSliderName, int visibleColumns,
-            const std::function<BandColumnSpec(int number)>& columnSpec, int bands,
+            const std::function<BandColumnLayout(int number)>& columnLayout, int bands,
             QWidget* parent = nullptr);
 
     QScrollArea* scrollArea() const { return m_area; }

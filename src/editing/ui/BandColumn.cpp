@@ -11,11 +11,11 @@
 
 namespace aec {
 
-BandColumnSpec BandColumnSpec::Regular(const QString& prefix, const QString& labelStem,
-                                       const QString& qSpinStem, int number)
+BandColumnLayout BandColumnLayout::Regular(const QString& prefix, const QString& labelStem,
+                                           const QString& qSpinStem, int number)
 {
     const QString n = QString::number(number);
-    BandColumnSpec s;
+    BandColumnLayout s;
     s.number = number;
     s.pointLabel = labelStem + n;
     s.bypass = prefix + QStringLiteral("BYBtn") + n;
@@ -33,11 +33,11 @@ BandColumnSpec BandColumnSpec::Regular(const QString& prefix, const QString& lab
     return s;
 }
 
-BandColumnSpec BandColumnSpec::DynamicEq(int number)
+BandColumnLayout BandColumnLayout::DynamicEq(int number)
 {
     const QString n = QString::number(number);
-    BandColumnSpec s = Regular(QStringLiteral("DEQ"), QStringLiteral("DEQPointLabel"),
-                               QStringLiteral("DEQQUpDownBtn"), number);
+    BandColumnLayout s = Regular(QStringLiteral("DEQ"), QStringLiteral("DEQPointLabel"),
+                                 QStringLiteral("DEQQUpDownBtn"), number);
     s.lowShelf = QStringLiteral("DEQLEQBtn") + n;
     s.highShelf = QStringLiteral("DEQHEQBtn") + n;
     s.gainSlider = QStringLiteral("DEQGainBar") + n;
@@ -45,22 +45,22 @@ BandColumnSpec BandColumnSpec::DynamicEq(int number)
     return s;
 }
 
-BandColumn::BandColumn(const BandColumnSpec& spec, QWidget* parent) : QWidget(parent)
+BandColumn::BandColumn(const BandColumnLayout& layout, QWidget* parent) : QWidget(parent)
 {
     setFixedWidth(Width);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(2, 0, 2, 0);
     column->setSpacing(2);
 
-    auto* point = new QLabel(QString::number(spec.number), this);
-    point->setObjectName(spec.pointLabel);
+    auto* point = new QLabel(QString::number(layout.number), this);
+    point->setObjectName(layout.pointLabel);
     point->setAlignment(Qt::AlignCenter);
     point->setProperty("role", QStringLiteral("pointLabel"));
     column->addWidget(point);
 
     auto* types = new QHBoxLayout;
     types->setSpacing(1);
-    const QString typeNames[] = {spec.bypass, spec.peaking, spec.lowShelf, spec.highShelf};
+    const QString typeNames[] = {layout.bypass, layout.peaking, layout.lowShelf, layout.highShelf};
     const char* typeCaptions[] = {"BY", "P", "LS", "HS"};
     for (int k = 0; k < 4; ++k) {
         auto* label = new TypeLabel(QLatin1String(typeCaptions[k]), this);
@@ -68,17 +68,17 @@ BandColumn::BandColumn(const BandColumnSpec& spec, QWidget* parent) : QWidget(pa
         types->addWidget(label);
     }
     column->addLayout(types);
-    column->addWidget(PageKit::Combo(this, spec.typeList, spec.typeItems, Kind::BandType));
+    column->addWidget(PageKit::Combo(this, layout.typeList, layout.typeItems, Kind::BandType));
 
-    auto* gainSlider = PageKit::Slider(this, spec.gainSlider, 180, true);
+    auto* gainSlider = PageKit::Slider(this, layout.gainSlider, 180, true);
     column->addWidget(gainSlider, 1, Qt::AlignHCenter);
 
-    column->addWidget(PageKit::Edit(this, spec.frequency, Kind::Frequency));
-    column->addWidget(PageKit::Edit(this, spec.gain, Kind::Gain));
+    column->addWidget(PageKit::Edit(this, layout.frequency, Kind::Frequency));
+    column->addWidget(PageKit::Edit(this, layout.gain, Kind::Gain));
     auto* qRow = new QHBoxLayout;
     qRow->setSpacing(1);
-    qRow->addWidget(PageKit::Edit(this, spec.q, Kind::Q), 1);
-    qRow->addWidget(PageKit::Spin(this, spec.qSpin));
+    qRow->addWidget(PageKit::Edit(this, layout.q, Kind::Q), 1);
+    qRow->addWidget(PageKit::Spin(this, layout.qSpin));
     column->addLayout(qRow);
 }
 

@@ -7,7 +7,7 @@
 namespace aec {
 
 // The names of one band column's controls.
-struct BandColumnSpec
+struct BandColumnLayout
 {
     QString pointLabel, bypass, peaking, lowShelf, highShelf, typeList, gainSlider, frequency, gain,
         q, qSpin;
@@ -16,10 +16,10 @@ struct BandColumnSpec
 
     // A band of a page whose controls share a prefix ("Mus" gives MusModeBox1 ...), with the
     // page's point-label stem and Q spin-button stem.
-    static BandColumnSpec Regular(const QString& prefix, const QString& labelStem,
-                                  const QString& qSpinStem, int number);
+    static BandColumnLayout Regular(const QString& prefix, const QString& labelStem,
+                                    const QString& qSpinStem, int number);
     // A band of the dynamic EQ (DEQModeBox1, DEQBYBtn1, DEQLEQBtn1 ...).
-    static BandColumnSpec DynamicEq(int number);
+    static BandColumnLayout DynamicEq(int number);
 };
 
 // One EQ band column: point label, the four type labels, type list, gain slider, and the
@@ -29,7 +29,7 @@ class BandColumn : public QWidget
     Q_OBJECT
 public:
     static constexpr int Width = 65;
-    explicit BandColumn(const BandColumnSpec& spec, QWidget* parent = nullptr);
+    explicit BandColumn(const BandColumnLayout& layout, QWidget* parent = nullptr);
 };
 
 } // namespace aec

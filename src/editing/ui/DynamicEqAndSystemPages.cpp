@@ -26,7 +26,7 @@ QWidget* DynamicBand(QWidget* parent, int n)
                 {QStringLiteral("动态均衡 ") + number, QStringLiteral("Dynamic EQ ") + number});
     auto* layout = new QHBoxLayout(group);
     layout->setContentsMargins(4, 2, 4, 2);
-    layout->addWidget(new BandColumn(BandColumnSpec::DynamicEq(n), group));
+    layout->addWidget(new BandColumn(BandColumnLayout::DynamicEq(n), group));
 
     auto* right = new QGridLayout;
     right->setVerticalSpacing(3);

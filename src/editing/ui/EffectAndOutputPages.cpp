@@ -62,8 +62,8 @@ QWidget* EffectSubPage(QWidget* parent, const QString& prefix, const std::vector
     layout->addWidget(new BandBox(
         prefix + QStringLiteral("ScrollBox"), {}, 7,
         [prefix, labelStem](int n) {
-            return BandColumnSpec::Regular(prefix, labelStem, prefix + QStringLiteral("QUpDownBtn"),
-                                           n);
+            return BandColumnLayout::Regular(prefix, labelStem,
+                                             prefix + QStringLiteral("QUpDownBtn"), n);
         },
         7, sheet));
     return sheet;
@@ -187,9 +187,9 @@ QWidget* BuildOutputPage(QWidget* parent)
     bandsLayout->addWidget(new BandBox(
         QStringLiteral("MainScrollBox"), QStringLiteral("MainPanScrollBar"), 5,
         [](int n) {
-            return BandColumnSpec::Regular(QStringLiteral("Main"),
-                                           QStringLiteral("MainEQPointLabel"),
-                                           QStringLiteral("MainQUpDownBtn"), n);
+            return BandColumnLayout::Regular(QStringLiteral("Main"),
+                                             QStringLiteral("MainEQPointLabel"),
+                                             QStringLiteral("MainQUpDownBtn"), n);
         },
         10, bands));
     layout->addWidget(bands);
@@ -222,9 +222,9 @@ QWidget* BuildHiddenEqPage(QWidget* parent)
     layout->addWidget(new BandBox(
         QStringLiteral("HintScrollBox"), {}, 5,
         [](int n) {
-            return BandColumnSpec::Regular(QStringLiteral("Hint"),
-                                           QStringLiteral("HintEQPointLabel"),
-                                           QStringLiteral("HintQUpDownBtn"), n);
+            return BandColumnLayout::Regular(QStringLiteral("Hint"),
+                                             QStringLiteral("HintEQPointLabel"),
+                                             QStringLiteral("HintQUpDownBtn"), n);
         },
         5, page));
     layout->addStretch();

@@ -83,9 +83,9 @@ QWidget* BuildMusicPage(QWidget* parent)
     layout->addWidget(new BandBox(
                           QStringLiteral("MusScrollBox"), QStringLiteral("MusPanScrollBar"), 9,
                           [](int n) {
-                              return BandColumnSpec::Regular(QStringLiteral("Mus"),
-                                                             QStringLiteral("MusEQPointLabel"),
-                                                             QStringLiteral("MusQUpDownBtn"), n);
+                              return BandColumnLayout::Regular(QStringLiteral("Mus"),
+                                                               QStringLiteral("MusEQPointLabel"),
+                                                               QStringLiteral("MusQUpDownBtn"), n);
                           },
                           15, page),
                       1);
@@ -139,9 +139,9 @@ QWidget* BuildMicrophonePage(QWidget* parent)
     layout->addWidget(new BandBox(
                           QStringLiteral("MicScrollBox"), QStringLiteral("MicPanScrollBar"), 8,
                           [](int n) {
-                              return BandColumnSpec::Regular(QStringLiteral("Mic"),
-                                                             QStringLiteral("MicEQPointLabel"),
-                                                             QStringLiteral("MIcQUpDownBtn"), n);
+                              return BandColumnLayout::Regular(QStringLiteral("Mic"),
+                                                               QStringLiteral("MicEQPointLabel"),
+                                                               QStringLiteral("MIcQUpDownBtn"), n);
                           },
                           20, page),
                       1);
