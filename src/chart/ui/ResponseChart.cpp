@@ -46,6 +46,18 @@ QPixmap MarkerIcon()
 
 } // namespace
 
+void SetChartPen(QPainter& painter, const QColor& colour, int width)
+{
+    QPen pen(colour, width);
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+}
+
+void ChartLine(QPainter& painter, double x1, double y1, double x2, double y2)
+{
+    painter.drawLine(QPoint(Nearest(x1), Nearest(y1)), QPoint(Nearest(x2), Nearest(y2)));
+}
+
 ChartMarker::ChartMarker(int index, QWidget* parent) : QLabel(parent)
 {
     setObjectName(index < 20 ? QStringLiteral("EP%1").arg(index + 1)
@@ -104,35 +116,27 @@ void ResponseChart::drawGrid()
     const ChartMapper& m = m_mapper;
     const int w = m.width();
     const int h = m.height();
-    const auto line = [&p](double x1, double y1, double x2, double y2) {
-        p.drawLine(QPoint(Nearest(x1), Nearest(y1)), QPoint(Nearest(x2), Nearest(y2)));
-    };
-    const auto pen = [&p](const QColor& colour, int width) {
-        QPen chartPen(colour, width);
-        chartPen.setCapStyle(Qt::FlatCap);
-        p.setPen(chartPen);
-    };
     for (int d = ChartAxis::MinDb; d <= ChartAxis::MaxDb; ++d) {
         if (d % 3 != 0)
             continue;
         const bool major = d == ChartAxis::MinDb || d == 0 || d == ChartAxis::MaxDb;
-        pen(major ? GridMajorColor : GridMinorColor, 1);
-        line(0, m.DbToY(d), w, m.DbToY(d));
+        SetChartPen(p, major ? GridMajorColor : GridMinorColor, 1);
+        ChartLine(p, 0, m.DbToY(d), w, m.DbToY(d));
     }
-    pen(GridMajorColor, 2);
-    line(0, 0, 0, h);
+    SetChartPen(p, GridMajorColor, 2);
+    ChartLine(p, 0, 0, 0, h);
     for (const double f : {100.0, 1000.0, 10000.0})
-        line(m.FreqToX(f), 0, m.FreqToX(f), h);
-    pen(GridMinorColor, 1);
+        ChartLine(p, m.FreqToX(f), 0, m.FreqToX(f), h);
+    SetChartPen(p, GridMinorColor, 1);
     for (const double f : {20.0,   30.0,   40.0,   50.0,   60.0,   70.0,   80.0,   90.0,   200.0,
                            300.0,  400.0,  500.0,  600.0,  700.0,  800.0,  900.0,  2000.0, 3000.0,
                            4000.0, 5000.0, 6000.0, 7000.0, 8000.0, 9000.0, 20000.0})
-        line(m.FreqToX(f), 0, m.FreqToX(f), h);
+        ChartLine(p, m.FreqToX(f), 0, m.FreqToX(f), h);
     const double right = ChartAxis::DesignWidth * m.XScale() - 1;
-    line(right, 0, right, h);
-    pen(GridMajorColor, 2);
-    line(0, m.DbToY(ChartAxis::MaxDb) + 1, w, m.DbToY(ChartAxis::MaxDb) + 1);
-    line(0, m.DbToY(ChartAxis::MinDb), w, m.DbToY(ChartAxis::MinDb));
+    ChartLine(p, right, 0, right, h);
+    SetChartPen(p, GridMajorColor, 2);
+    ChartLine(p, 0, m.DbToY(ChartAxis::MaxDb) + 1, w, m.DbToY(ChartAxis::MaxDb) + 1);
+    ChartLine(p, 0, m.DbToY(ChartAxis::MinDb), w, m.DbToY(ChartAxis::MinDb));
 }
 
 void ResponseChart::BuildChartBackground(BackgroundMode mode)

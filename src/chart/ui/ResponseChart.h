@@ -9,7 +9,13 @@
 
 #include <array>
 
+class QPainter;
+
 namespace aec {
+
+// The chart's pen for grid and bars, and a straight line between rounded points.
+void SetChartPen(QPainter& painter, const QColor& colour, int width);
+void ChartLine(QPainter& painter, double x1, double y1, double x2, double y2);
 
 // A band's draggable marker on the chart: EP1 to EP20, HPF, LPF (Tags 0 to 21).
 class ChartMarker : public QLabel
