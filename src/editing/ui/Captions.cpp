@@ -1,5 +1,7 @@
 #include "editing/ui/Captions.h"
 
+#include "system/CaptionTable.h"
+
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,28 +10,8 @@
 
 namespace aec {
 
-void SetCaptions(QWidget* control, const BilingualText& text)
+void WriteCaption(QWidget* control, const BilingualText& text, bool chinese)
 {
-    control->setProperty("captionChinese", text.chinese);
-    control->setProperty("captionEnglish", text.english);
-}
-
-BilingualText Captions(const QWidget* control)
-{
-    return {control->property("captionChinese").toString(),
-            control->property("captionEnglish").toString()};
-}
-
-bool HasCaptions(const QWidget* control)
-{
-    return control->property("captionEnglish").isValid();
-}
-
-void ShowCaption(QWidget* control, bool chinese)
-{
-    if (!HasCaptions(control))
-        return;
-    const BilingualText text = Captions(control);
     const QString& shown = text.in(chinese);
     if (auto* label = qobject_cast<QLabel*>(control))
         label->setText(shown);
@@ -40,16 +22,38 @@ void ShowCaption(QWidget* control, bool chinese)
     control->setToolTip(text.in(!chinese));
 }
 
+void SetCaptions(QWidget* control, const BilingualText& text)
+{
+    control->setProperty("captionChinese", text.chinese);
+    control->setProperty("captionEnglish", text.english);
+}
+
+void ShowCaption(QWidget* control, bool chinese)
+{
+    if (!control->property("captionEnglish").isValid())
+        return;
+    WriteCaption(control,
+                 {control->property("captionChinese").toString(),
+                  control->property("captionEnglish").toString()},
+                 chinese);
+}
+
 void ShowCaptions(QWidget* root, bool chinese)
 {
-    ShowCaption(root, chinese);
-    for (QWidget* child : root->findChildren<QWidget*>())
-        ShowCaption(child, chinese);
+    for (const CaptionRow& row : CaptionTable()) {
+        for (const QString& name : row.controls) {
+            for (QWidget* control : root->findChildren<QWidget*>(name))
+                WriteCaption(control, row.text, chinese);
+        }
+    }
     // Tab sheets carry their captions; their tab bar shows them.
     for (QTabWidget* tabs : root->findChildren<QTabWidget*>())
         for (int i = 0; i < tabs->count(); ++i)
-            if (HasCaptions(tabs->widget(i)))
-                tabs->setTabText(i, Captions(tabs->widget(i)).in(chinese));
+            if (const BilingualText text = CaptionOf(tabs->widget(i)->objectName());
+                !text.chinese.isEmpty())
+                tabs->setTabText(i, text.in(chinese));
+    for (QWidget* control : root->findChildren<QWidget*>())
+        ShowCaption(control, chinese);
 }
 
 } // namespace aec

@@ -1,6 +1,5 @@
 #include "editing/ValueKind.h"
 #include "editing/ui/BandColumn.h"
-#include "editing/ui/Captions.h"
 #include "editing/ui/ControlTags.h"
 #include "editing/ui/PageKit.h"
 #include "editing/ui/ParamWidgets.h"
@@ -20,27 +19,18 @@ namespace {
 QWidget* DynamicBand(QWidget* parent, int n)
 {
     const QString number = QString::number(n);
-    auto* group = PageKit::Group(parent, QStringLiteral("DEQ%1Grop").arg(n),
-                                 PageKit::Text("动态均衡", "Dynamic EQ"));
-    SetCaptions(group,
-                {QStringLiteral("动态均衡 ") + number, QStringLiteral("Dynamic EQ ") + number});
+    auto* group = PageKit::Group(parent, QStringLiteral("DEQ%1Grop").arg(n));
     auto* layout = new QHBoxLayout(group);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->addWidget(new BandColumn(BandColumnLayout::DynamicEq(n), group));
 
     auto* right = new QGridLayout;
     right->setVerticalSpacing(3);
-    const struct
-    {
-        const char* name;
-        BilingualText caption;
-    } triggers[] = {{"DEQTYpeOffBtn", PageKit::Text("关闭", "OFF")},
-                    {"DEQTYpeBelowBtn", PageKit::Text("低启动", "Below")},
-                    {"DEQTYpeAboveBtn", PageKit::Text("高启动", "Above")}};
+    const char* const triggers[] = {"DEQTYpeOffBtn", "DEQTYpeBelowBtn", "DEQTYpeAboveBtn"};
     auto* triggerRow = new QHBoxLayout;
     int tag = 0;
     for (const auto& t : triggers) {
-        auto* button = PageKit::Button(group, QLatin1String(t.name) + number, t.caption);
+        auto* button = PageKit::Button(group, QLatin1String(t) + number);
         SetTag(button, tag++);
         button->setProperty("group", n);
         triggerRow->addWidget(button);
@@ -55,16 +45,15 @@ QWidget* DynamicBand(QWidget* parent, int n)
     const struct
     {
         const char* stem;
-        BilingualText caption;
         int maximum;
         int kind;
-    } dynamics[] = {{"Level", PageKit::Text("门限", "Threshold"), 60, 20},
-                    {"Attack", PageKit::Text("启动", "Attack"), 19, 17},
-                    {"Release", PageKit::Text("释放", "Release"), 7, 16},
-                    {"Ratio", PageKit::Text("压缩比", "Ratio"), 40, 15}};
+    } dynamics[] = {{"Level", 60, 20}, {"Attack", 19, 17}, {"Release", 7, 16}, {"Ratio", 40, 15}};
     int row = 2;
     for (const auto& d : dynamics) {
-        right->addWidget(PageKit::Label(group, {}, d.caption), row, 0);
+        right->addWidget(
+            PageKit::Label(group,
+                           QStringLiteral("DEQRms%1Label%2").arg(QLatin1String(d.stem), number)),
+            row, 0);
         right->addWidget(
             PageKit::Slider(group,
                             QStringLiteral("DEQRms%1Bar%2").arg(QLatin1String(d.stem), number),
@@ -100,7 +89,7 @@ QWidget* BuildSystemSheet(QWidget* parent)
     auto* page = new QWidget(parent);
     page->setObjectName(QStringLiteral("AdvTabSheet8_Sys"));
     auto* layout = new QGridLayout(page);
-    layout->addWidget(PageKit::Label(page, {}, PageKit::Text("设备编号", "Device ID")), 0, 0);
+    layout->addWidget(PageKit::Label(page, QStringLiteral("DeviceIDCaption")), 0, 0);
     auto* identity = new QLabel(page);
     identity->setObjectName(QStringLiteral("DeviceIDLabel"));
     layout->addWidget(identity, 0, 1);

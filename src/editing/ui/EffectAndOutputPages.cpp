@@ -18,7 +18,6 @@ namespace {
 // `phase` names one.
 struct LevelRow
 {
-    BilingualText caption;
     const char* stem;
     int maximum;
     int paneKind;
@@ -30,8 +29,7 @@ void AddRows(QGridLayout* grid, int firstRow, const std::vector<LevelRow>& rows,
 {
     int row = firstRow;
     for (const LevelRow& r : rows) {
-        PageKit::SliderRow(grid, row, r.caption, prefix + QLatin1String(r.stem), r.maximum,
-                           r.paneKind);
+        PageKit::SliderRow(grid, row, prefix + QLatin1String(r.stem), r.maximum, r.paneKind);
         if (r.phase) {
             auto* phase = PageKit::Button(grid->parentWidget(), prefix + QLatin1String(r.phase));
             phase->setProperty("role", QStringLiteral("phase"));
@@ -44,18 +42,16 @@ void AddRows(QGridLayout* grid, int firstRow, const std::vector<LevelRow>& rows,
 }
 
 QWidget* EffectSubPage(QWidget* parent, const QString& prefix, const std::vector<LevelRow>& rows,
-                       const BilingualText& filterCaption, const QString& labelStem,
-                       const QString& sheetName)
+                       const QString& labelStem, const QString& sheetName)
 {
     auto* sheet = new QWidget(parent);
     sheet->setObjectName(sheetName);
     auto* layout = new QHBoxLayout(sheet);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto* levels = PageKit::Group(sheet, prefix + QStringLiteral("LevelGroup"),
-                                  PageKit::Text("效果", "Effect"));
+    auto* levels = PageKit::Group(sheet, prefix + QStringLiteral("LevelGroup"));
     AddRows(PageKit::ParameterGrid(levels), 0, rows, prefix);
     layout->addWidget(levels, 1);
-    auto* filters = PageKit::Group(sheet, prefix + QStringLiteral("FilterGroup"), filterCaption);
+    auto* filters = PageKit::Group(sheet, prefix + QStringLiteral("FilterGroup"));
     PageKit::FilterRows(PageKit::ParameterGrid(filters), 0, prefix,
                         prefix + QStringLiteral("%1FreBar"), prefix + QStringLiteral("%1FrePane"));
     layout->addWidget(filters);
@@ -80,16 +76,10 @@ QWidget* BuildEffectPage(QWidget* parent)
     layout->setSpacing(4);
 
     auto* buttons = new QHBoxLayout;
-    const struct
-    {
-        const char* name;
-        BilingualText caption;
-    } effects[] = {{"EchoAToolButton", PageKit::Text("回声A", "Echo A")},
-                   {"EchoBToolButton", PageKit::Text("回声B", "Echo B")},
-                   {"RvbToolButton", PageKit::Text("混响", "Reverb")}};
+    const char* const effects[] = {"EchoAToolButton", "EchoBToolButton", "RvbToolButton"};
     int tag = 0;
     for (const auto& e : effects) {
-        auto* button = PageKit::Button(page, QLatin1String(e.name), e.caption);
+        auto* button = PageKit::Button(page, QLatin1String(e));
         button->setProperty("role", QStringLiteral("groupTab"));
         SetTag(button, tag++);
         buttons->addWidget(button);
@@ -99,25 +89,21 @@ QWidget* BuildEffectPage(QWidget* parent)
 
     auto* sub = new QStackedWidget(page);
     sub->setObjectName(QStringLiteral("EffPageControl"));
-    sub->addWidget(EffectSubPage(
-        sub, QStringLiteral("Echo"),
-        {{PageKit::Text("回声音量", "Echo Effect Vol"), "EffLevel", 100, 8, "EffPhaseBtn"},
-         {PageKit::Text("回声直达声", "Echo Direct Vol"), "DirectLevel", 100, 8, "DirectPhaseBtn"},
-         {PageKit::Text("回声预延时", "Echo Pre-Delay"), "PreDelay", 250, 26},
-         {PageKit::Text("回声延时", "Echo Delay"), "Time", 250, 11},
-         {PageKit::Text("回声重复比率", "Echo Repeat"), "Repeat", 90, 8},
-         {PageKit::Text("右通道预延时", "Right Pre-delay"), "RPreDelay", 50, 8},
-         {PageKit::Text("右通道延时", "Right delay"), "RTime", 100, 10}},
-        PageKit::Text("回声高低通", "Echo LHP"), QStringLiteral("EffEQPointLabel"),
-        QStringLiteral("EchoSheet")));
-    sub->addWidget(EffectSubPage(
-        sub, QStringLiteral("Rvb"),
-        {{PageKit::Text("混响音量", "Rvb Effect Vol"), "EffLevel", 100, 8, "EffPhaseBtn"},
-         {PageKit::Text("混响直达声", "Rvb Direct Vol"), "DirectLevel", 100, 8, "DirectPhaseBtn"},
-         {PageKit::Text("混响预延时", "Rvb PreDelay"), "PreDelay", 100, 11},
-         {PageKit::Text("混响时间", "Rvb Time"), "Time", 80, 12}},
-        PageKit::Text("混响高低通", "Rvb LHP"), QStringLiteral("RvbEQPointLabel"),
-        QStringLiteral("ReverbSheet")));
+    sub->addWidget(EffectSubPage(sub, QStringLiteral("Echo"),
+                                 {{"EffLevel", 100, 8, "EffPhaseBtn"},
+                                  {"DirectLevel", 100, 8, "DirectPhaseBtn"},
+                                  {"PreDelay", 250, 26},
+                                  {"Time", 250, 11},
+                                  {"Repeat", 90, 8},
+                                  {"RPreDelay", 50, 8},
+                                  {"RTime", 100, 10}},
+                                 QStringLiteral("EffEQPointLabel"), QStringLiteral("EchoSheet")));
+    sub->addWidget(EffectSubPage(sub, QStringLiteral("Rvb"),
+                                 {{"EffLevel", 100, 8, "EffPhaseBtn"},
+                                  {"DirectLevel", 100, 8, "DirectPhaseBtn"},
+                                  {"PreDelay", 100, 11},
+                                  {"Time", 80, 12}},
+                                 QStringLiteral("RvbEQPointLabel"), QStringLiteral("ReverbSheet")));
     layout->addWidget(sub, 1);
     return page;
 }
@@ -129,59 +115,47 @@ QWidget* BuildOutputPage(QWidget* parent)
     auto* layout = new QHBoxLayout(page);
     layout->setContentsMargins(4, 4, 4, 4);
 
-    auto* mix = PageKit::Group(page, QStringLiteral("AdvGroupBox6"), PageKit::Text("混音", "Mix"));
+    auto* mix = PageKit::Group(page, QStringLiteral("AdvGroupBox6"));
     auto* mixGrid = PageKit::ParameterGrid(mix);
     AddRows(mixGrid, 0,
-            {{PageKit::Text("音乐电平", "Music Level"), "MusLevel", 200, 9, "MusPhaseBtn"},
-             {PageKit::Text("麦克风电平", "Mic Level"), "MicLevel", 200, 9, "MicPhaseBtn"},
-             {PageKit::Text("回声A效果电平", "EchoA Level"), "EchoALevel", 200, 9, "EchoAPhaseBtn"},
-             {PageKit::Text("回声B效果电平", "EchoB Level"), "EchoBLevel", 200, 9, "EchoBPhaseBtn"},
-             {PageKit::Text("混响效果电平", "Rvb Effect Vol"), "RvbLevel", 200, 9, "RvbPhaseBtn"}},
+            {{"MusLevel", 200, 9, "MusPhaseBtn"},
+             {"MicLevel", 200, 9, "MicPhaseBtn"},
+             {"EchoALevel", 200, 9, "EchoAPhaseBtn"},
+             {"EchoBLevel", 200, 9, "EchoBPhaseBtn"},
+             {"RvbLevel", 200, 9, "RvbPhaseBtn"}},
             QStringLiteral("Main"));
 
     // Delay and mute of the left (or only) channel and of the right channel.
-    auto* delayLabel = PageKit::Label(mix, QStringLiteral("OutLDelayLabel"),
-                                      PageKit::Text("左声道延时", "Left Delay"));
+    auto* delayLabel = PageKit::Label(mix, QStringLiteral("OutLDelayLabel"));
     mixGrid->addWidget(delayLabel, 5, 0);
     mixGrid->addWidget(PageKit::Slider(mix, QStringLiteral("MainLdelayBar"), 500), 5, 1);
     mixGrid->addWidget(PageKit::Pane(mix, QStringLiteral("MainLdelayPane"), 18), 5, 2);
-    mixGrid->addWidget(PageKit::Label(mix, QStringLiteral("Label157"),
-                                      PageKit::Text("右通道延时 ", "Right Delay")),
-                       6, 0);
+    mixGrid->addWidget(PageKit::Label(mix, QStringLiteral("Label157")), 6, 0);
     mixGrid->addWidget(PageKit::Slider(mix, QStringLiteral("MainRdelayBar"), 500), 6, 1);
     mixGrid->addWidget(PageKit::Pane(mix, QStringLiteral("MainRdelayPane"), 18), 6, 2);
     auto* mutes = new QHBoxLayout;
     mutes->addStretch();
-    mutes->addWidget(
-        PageKit::Button(mix, QStringLiteral("MainLmuteBtn"), PageKit::Text("左静音", "L Mute")));
-    mutes->addWidget(
-        PageKit::Button(mix, QStringLiteral("MainRmuteBtn"), PageKit::Text("右静音", "R Mute")));
+    mutes->addWidget(PageKit::Button(mix, QStringLiteral("MainLmuteBtn")));
+    mutes->addWidget(PageKit::Button(mix, QStringLiteral("MainRmuteBtn")));
     mutes->addStretch();
     mixGrid->addLayout(mutes, 7, 0, 1, 4);
     layout->addWidget(mix, 1);
 
     auto* right = new QVBoxLayout;
-    auto* limiter = PageKit::Group(page, QStringLiteral("OutLimiteGroup"),
-                                   PageKit::Text("主输出压限", "Limit"));
+    auto* limiter = PageKit::Group(page, QStringLiteral("OutLimiteGroup"));
     auto* limiterGrid = PageKit::ParameterGrid(limiter);
-    PageKit::SliderRow(limiterGrid, 0, PageKit::Text("压限启动电平", "Limit Level"),
-                       QStringLiteral("MainRmsLevel"), 34, 14);
-    PageKit::SliderRow(limiterGrid, 1, PageKit::Text("压限启动时间", "Attack Time"),
-                       QStringLiteral("MainRmsAttack"), 19, 17);
-    PageKit::SliderRow(limiterGrid, 2, PageKit::Text("压限释放时间", "Release Time"),
-                       QStringLiteral("MainRmsRelease"), 7, 16);
-    PageKit::SliderRow(limiterGrid, 3, PageKit::Text("压缩比例", "Ratio"),
-                       QStringLiteral("MainRmsRatio"), 40, 15);
+    PageKit::SliderRow(limiterGrid, 0, QStringLiteral("MainRmsLevel"), 34, 14);
+    PageKit::SliderRow(limiterGrid, 1, QStringLiteral("MainRmsAttack"), 19, 17);
+    PageKit::SliderRow(limiterGrid, 2, QStringLiteral("MainRmsRelease"), 7, 16);
+    PageKit::SliderRow(limiterGrid, 3, QStringLiteral("MainRmsRatio"), 40, 15);
     right->addWidget(limiter);
-    auto* crossover =
-        PageKit::Group(page, QStringLiteral("OutLHPGroup"), PageKit::Text("主输出分频", "HP/LP"));
+    auto* crossover = PageKit::Group(page, QStringLiteral("OutLHPGroup"));
     PageKit::FilterRows(PageKit::ParameterGrid(crossover), 0, QStringLiteral("Main"),
                         QStringLiteral("MainMus%1FreBar"), QStringLiteral("MainMus%1FrePane"));
     right->addWidget(crossover);
     layout->addLayout(right, 1);
 
-    auto* bands =
-        PageKit::Group(page, QStringLiteral("AdvGroupBox21"), PageKit::Text("均衡", "EQ"));
+    auto* bands = PageKit::Group(page, QStringLiteral("AdvGroupBox21"));
     auto* bandsLayout = new QVBoxLayout(bands);
     bandsLayout->setContentsMargins(2, 2, 2, 2);
     bandsLayout->addWidget(new BandBox(
@@ -203,16 +177,10 @@ QWidget* BuildHiddenEqPage(QWidget* parent)
     auto* layout = new QHBoxLayout(page);
     layout->setContentsMargins(4, 4, 4, 4);
     auto* sources = new QVBoxLayout;
-    const struct
-    {
-        const char* name;
-        BilingualText caption;
-    } buttons[] = {{"HintMusBtn", PageKit::Text("音乐", "Music")},
-                   {"HintMicABtn", PageKit::Text("话筒A", "MIC A")},
-                   {"HintMicBBtn", PageKit::Text("话筒B", "MIC B")}};
+    const char* const buttons[] = {"HintMusBtn", "HintMicABtn", "HintMicBBtn"};
     int tag = 0;
     for (const auto& b : buttons) {
-        auto* button = PageKit::Button(page, QLatin1String(b.name), b.caption);
+        auto* button = PageKit::Button(page, QLatin1String(b));
         button->setProperty("role", QStringLiteral("groupTab"));
         SetTag(button, tag++);
         sources->addWidget(button);

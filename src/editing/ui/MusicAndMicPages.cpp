@@ -15,33 +15,30 @@ namespace {
 
 QWidget* InputGains(QWidget* parent)
 {
-    auto* group =
-        PageKit::Group(parent, QStringLiteral("MusGainGroup"), PageKit::Text("输入", "Input"));
+    auto* group = PageKit::Group(parent, QStringLiteral("MusGainGroup"));
     auto* grid = PageKit::ParameterGrid(group);
     const struct
     {
         const char* name;
-        BilingualText caption;
-    } gains[] = {{"MusGain1", PageKit::Text("输入1音量", "In1 Vol")},
-                 {"MusGain2", PageKit::Text("输入2音量", "In2 Vol")},
-                 {"MusGain3", PageKit::Text("光纤音量", "OPTI Vol")}};
+        const char* label;
+    } gains[] = {{"MusGain1", "Label6"}, {"MusGain2", "Label7"}, {"MusGain3", "Label8"}};
     int row = 0;
     for (const auto& g : gains) {
         const QString stem = QLatin1String(g.name);
-        grid->addWidget(PageKit::Label(group, {}, g.caption), row, 0);
+        grid->addWidget(PageKit::Label(group, QLatin1String(g.label)), row, 0);
         grid->addWidget(PageKit::Edit(group, stem + QStringLiteral("Edit"), Kind::InputGain), row,
                         1);
         grid->addWidget(PageKit::Spin(group, stem + QStringLiteral("UpDown")), row, 2);
         ++row;
     }
-    grid->addWidget(PageKit::Label(group, {}, PageKit::Text("输入选择", "Input")), row, 0);
+    grid->addWidget(PageKit::Label(group, QStringLiteral("Label11")), row, 0);
     grid->addWidget(PageKit::Combo(group, QStringLiteral("SysInputBox"),
                                    {QStringLiteral("Auto"), QStringLiteral("IN1"),
                                     QStringLiteral("IN2"), QStringLiteral("OPTI")},
                                    PageKit::NoKind),
                     row, 1, 1, 2);
     ++row;
-    grid->addWidget(PageKit::Label(group, {}, PageKit::Text("输入电平", "Input Level")), row, 0);
+    grid->addWidget(PageKit::Label(group, QStringLiteral("Label154")), row, 0);
     grid->addWidget(
         PageKit::Combo(group, QStringLiteral("SysMusInputLevelBox"),
                        {QStringLiteral("0dB"), QStringLiteral("3dB"), QStringLiteral("6dB")},
@@ -52,11 +49,9 @@ QWidget* InputGains(QWidget* parent)
 
 QWidget* MusicFilters(QWidget* parent)
 {
-    auto* group = PageKit::Group(parent, QStringLiteral("MusFilterGroup"),
-                                 PageKit::Text("变调 / 高低通", "Key / HP / LP"));
+    auto* group = PageKit::Group(parent, QStringLiteral("MusFilterGroup"));
     auto* grid = PageKit::ParameterGrid(group);
-    PageKit::SliderRow(grid, 0, PageKit::Text("变调", "Key control"), QStringLiteral("MusPitch"),
-                       14, 21);
+    PageKit::SliderRow(grid, 0, QStringLiteral("MusPitch"), 14, 21);
     PageKit::FilterRows(grid, 1, QStringLiteral("Mus"), QStringLiteral("Mus%1FREBar"),
                         QStringLiteral("Mus%1FREPane"));
     return group;
@@ -100,39 +95,27 @@ QWidget* BuildMicrophonePage(QWidget* parent)
     layout->setContentsMargins(4, 4, 4, 4);
 
     auto* left = new QGridLayout;
-    auto* input =
-        PageKit::Group(page, QStringLiteral("MicInputGroup"), PageKit::Text("输入", "Input"));
+    auto* input = PageKit::Group(page, QStringLiteral("MicInputGroup"));
     auto* inputGrid = PageKit::ParameterGrid(input);
-    PageKit::SliderRow(inputGrid, 0, PageKit::Text("模拟增益", "Analog Gain"),
-                       QStringLiteral("MicInputGain"), 40, 22);
-    PageKit::SliderRow(inputGrid, 1, PageKit::Text("啸叫抑制", "Feedback"),
-                       QStringLiteral("MicFBE"), 4, 23);
+    PageKit::SliderRow(inputGrid, 0, QStringLiteral("MicInputGain"), 40, 22);
+    PageKit::SliderRow(inputGrid, 1, QStringLiteral("MicFBE"), 4, 23);
     PageKit::FilterRows(inputGrid, 2, QStringLiteral("Mic"), QStringLiteral("Mic%1FreBar"),
                         QStringLiteral("Mic%1FrePane"));
     left->addWidget(input, 0, 0, 2, 1);
 
-    auto* gate = PageKit::Group(page, QStringLiteral("AdvGroupBox16"),
-                                PageKit::Text("麦克风A 噪声门", "MICA Noise"));
+    auto* gate = PageKit::Group(page, QStringLiteral("AdvGroupBox16"));
     auto* gateGrid = PageKit::ParameterGrid(gate);
-    PageKit::SliderRow(gateGrid, 0, PageKit::Text("启动电平", "Threshold"),
-                       QStringLiteral("MicNoiseLevel"), 60, 24);
-    PageKit::SliderRow(gateGrid, 1, PageKit::Text("启动时间", "Attack Time"),
-                       QStringLiteral("MicNoiseAttack"), 19, 17);
-    PageKit::SliderRow(gateGrid, 2, PageKit::Text("释放时间", "Release Time"),
-                       QStringLiteral("MicNoiseRelease"), 7, 16);
+    PageKit::SliderRow(gateGrid, 0, QStringLiteral("MicNoiseLevel"), 60, 24);
+    PageKit::SliderRow(gateGrid, 1, QStringLiteral("MicNoiseAttack"), 19, 17);
+    PageKit::SliderRow(gateGrid, 2, QStringLiteral("MicNoiseRelease"), 7, 16);
     left->addWidget(gate, 0, 1);
 
-    auto* limiter = PageKit::Group(page, QStringLiteral("AdvGroupBox1"),
-                                   PageKit::Text("麦克风A压限", "MiC A Limit"));
+    auto* limiter = PageKit::Group(page, QStringLiteral("AdvGroupBox1"));
     auto* limiterGrid = PageKit::ParameterGrid(limiter);
-    PageKit::SliderRow(limiterGrid, 0, PageKit::Text("压限启动电平", "Limit Level"),
-                       QStringLiteral("MicRmsLevel"), 34, 25);
-    PageKit::SliderRow(limiterGrid, 1, PageKit::Text("压限启动时间", "Attack Time"),
-                       QStringLiteral("MicRmsAttack"), 19, 17);
-    PageKit::SliderRow(limiterGrid, 2, PageKit::Text("压限释放时间", "Release Time"),
-                       QStringLiteral("MicRmsRelease"), 7, 16);
-    PageKit::SliderRow(limiterGrid, 3, PageKit::Text("压缩比例", "Ratio"),
-                       QStringLiteral("MicRmsRatio"), 40, 15);
+    PageKit::SliderRow(limiterGrid, 0, QStringLiteral("MicRmsLevel"), 34, 25);
+    PageKit::SliderRow(limiterGrid, 1, QStringLiteral("MicRmsAttack"), 19, 17);
+    PageKit::SliderRow(limiterGrid, 2, QStringLiteral("MicRmsRelease"), 7, 16);
+    PageKit::SliderRow(limiterGrid, 3, QStringLiteral("MicRmsRatio"), 40, 15);
     left->addWidget(limiter, 1, 1);
     layout->addLayout(left);
 

@@ -1,9 +1,9 @@
 #include "editing/ui/PageKit.h"
 
 #include "editing/ValueKind.h"
-#include "editing/ui/Captions.h"
 #include "editing/ui/ControlTags.h"
 #include "editing/ui/ParamWidgets.h"
+#include "system/CaptionTable.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,11 +19,6 @@ template <typename W> W* Named(W* widget, const QString& name)
 }
 
 } // namespace
-
-BilingualText Text(const char* chinese, const char* english)
-{
-    return {QString::fromUtf8(chinese), QString::fromUtf8(english)};
-}
 
 QGridLayout* ParameterGrid(QWidget* group)
 {
@@ -73,34 +68,26 @@ SpinButtons* Spin(QWidget* parent, const QString& name)
     return Named(new SpinButtons(parent), name);
 }
 
-TwoStateButton* Button(QWidget* parent, const QString& name, const BilingualText& caption)
+TwoStateButton* Button(QWidget* parent, const QString& name)
 {
-    auto* button = Named(new TwoStateButton(caption.english, parent), name);
-    if (!caption.english.isEmpty() || !caption.chinese.isEmpty())
-        SetCaptions(button, caption);
-    return button;
+    return Named(new TwoStateButton(CaptionOf(name).english, parent), name);
 }
 
-QLabel* Label(QWidget* parent, const QString& name, const BilingualText& caption)
+QLabel* Label(QWidget* parent, const QString& name)
 {
-    auto* label = Named(new QLabel(caption.english, parent), name);
-    SetCaptions(label, caption);
-    return label;
+    return Named(new QLabel(CaptionOf(name).english, parent), name);
 }
 
-QGroupBox* Group(QWidget* parent, const QString& name, const BilingualText& caption)
+QGroupBox* Group(QWidget* parent, const QString& name)
 {
-    auto* group = Named(new QGroupBox(caption.english, parent), name);
-    SetCaptions(group, caption);
-    return group;
+    return Named(new QGroupBox(CaptionOf(name).english, parent), name);
 }
 
-ParamSlider* SliderRow(QGridLayout* grid, int row, const BilingualText& caption,
-                       const QString& stem, int maximum, int paneKind, const QString& sliderSuffix,
-                       const QString& paneSuffix)
+ParamSlider* SliderRow(QGridLayout* grid, int row, const QString& stem, int maximum, int paneKind,
+                       const QString& sliderSuffix, const QString& paneSuffix)
 {
     QWidget* parent = grid->parentWidget();
-    grid->addWidget(Label(parent, {}, caption), row, 0);
+    grid->addWidget(Label(parent, stem + QStringLiteral("Label")), row, 0);
     ParamSlider* slider = Slider(parent, stem + sliderSuffix, maximum);
     slider->setMinimumWidth(56);
     grid->addWidget(slider, row, 1);
@@ -116,23 +103,15 @@ void FilterRows(QGridLayout* grid, int row, const QString& prefix, const QString
     {
         const char* type;
         const char* pass;
-        BilingualText caption;
         int kind;
         int maximum;
     } filters[] = {
-        {"HPTypeBox",
-         "HP",
-         {QStringLiteral("高通"), QStringLiteral("HPF")},
-         Kind::HighPassList,
-         361},
-        {"LPTypeBox",
-         "LP",
-         {QStringLiteral("低通"), QStringLiteral("LPF")},
-         Kind::LowPassList,
-         361},
+        {"HPTypeBox", "HP", Kind::HighPassList, 361},
+        {"LPTypeBox", "LP", Kind::LowPassList, 361},
     };
     for (const auto& f : filters) {
-        grid->addWidget(Label(parent, {}, f.caption), row, 0);
+        grid->addWidget(Label(parent, prefix + QLatin1String(f.pass) + QStringLiteral("Label")),
+                        row, 0);
         grid->addWidget(Combo(parent, prefix + QLatin1String(f.type), FilterTypeItems(), f.kind),
                         row, 1, 1, 2);
         ++row;

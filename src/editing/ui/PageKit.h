@@ -22,8 +22,6 @@ class TwoStateButton;
 // where it has one, its caption pair.
 namespace PageKit {
 
-// A caption pair from literal texts.
-BilingualText Text(const char* chinese, const char* english);
 // The grid of a parameter group: caption, control and value pane per row.
 QGridLayout* ParameterGrid(QWidget* group);
 
@@ -34,13 +32,14 @@ ParamEdit* Edit(QWidget* parent, const QString& name, int kind);
 constexpr int NoKind = -1;
 ParamCombo* Combo(QWidget* parent, const QString& name, const QStringList& items, int kind);
 SpinButtons* Spin(QWidget* parent, const QString& name);
-TwoStateButton* Button(QWidget* parent, const QString& name, const BilingualText& caption = {});
-QLabel* Label(QWidget* parent, const QString& name, const BilingualText& caption);
-QGroupBox* Group(QWidget* parent, const QString& name, const BilingualText& caption);
+// Buttons, labels and groups show the caption the caption table gives their name.
+TwoStateButton* Button(QWidget* parent, const QString& name);
+QLabel* Label(QWidget* parent, const QString& name);
+QGroupBox* Group(QWidget* parent, const QString& name);
 
-// A row of a parameter grid: caption, slider and value pane; returns the slider.
-ParamSlider* SliderRow(QGridLayout* grid, int row, const BilingualText& caption,
-                       const QString& stem, int maximum, int paneKind,
+// A row of a parameter grid: caption (the label stem + "Label"), slider and value pane;
+// returns the slider.
+ParamSlider* SliderRow(QGridLayout* grid, int row, const QString& stem, int maximum, int paneKind,
                        const QString& sliderSuffix = QStringLiteral("Bar"),
                        const QString& paneSuffix = QStringLiteral("Pane"));
 

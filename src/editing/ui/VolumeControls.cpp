@@ -47,13 +47,13 @@ void VolumeHandle::mouseReleaseEvent(QMouseEvent*)
 }
 
 QWidget* BuildVolumeChannel(QWidget* parent, const QString& stem, const QString& channel,
-                            const BilingualText& caption, int startTag, const QString& valueLabel)
+                            const QString& captionLabel, int startTag, const QString& valueLabel)
 {
     // Placed by hand: the handle formula fixes where a volume stands in pixels.
     auto* box = new QWidget(parent);
     box->setObjectName(stem + QStringLiteral("Channel"));
     box->setFixedSize(250, HandleTop + HandleSize + 6);
-    auto* label = PageKit::Label(box, {}, caption);
+    auto* label = PageKit::Label(box, captionLabel);
     label->setGeometry(4, 0, 150, 20);
     auto* pane = PageKit::Pane(box, stem + QStringLiteral("NormalVolPane"), 0);
     pane->setText(QStringLiteral("0"));

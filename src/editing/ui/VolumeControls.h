@@ -33,7 +33,7 @@ protected:
 // One channel of the main volume tab: caption, normal volume slider and pane, and the start
 // and maximum handles below the slider, placed where the handle formula puts them.
 QWidget* BuildVolumeChannel(QWidget* parent, const QString& stem, const QString& channel,
-                            const BilingualText& caption, int startTag, const QString& valueLabel);
+                            const QString& captionLabel, int startTag, const QString& valueLabel);
 
 // The system volumes: the normal volume rises one step per change, no volume passes the
 // maximum, and the handles drag the start and maximum volumes.

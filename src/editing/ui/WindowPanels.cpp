@@ -2,11 +2,11 @@
 
 #include "chart/ui/ResponseChart.h"
 #include "editing/PageNavigation.h"
-#include "editing/ui/Captions.h"
 #include "editing/ui/ControlTags.h"
 #include "editing/ui/PageKit.h"
 #include "editing/ui/ParamWidgets.h"
 #include "editing/ui/VolumeControls.h"
+#include "system/CaptionTable.h"
 #include "system/ui/SystemPanels.h"
 
 #include <QGridLayout>
@@ -22,13 +22,7 @@
 namespace aec {
 namespace {
 
-struct NamedCaption
-{
-    const char* name;
-    BilingualText caption;
-};
-
-QGroupBox* ButtonGroup(QWidget* parent, const char* name, const std::vector<NamedCaption>& buttons,
+QGroupBox* ButtonGroup(QWidget* parent, const char* name, const std::vector<const char*>& buttons,
                        const char* role = nullptr)
 {
     auto* group = new QGroupBox(parent);
@@ -37,8 +31,8 @@ QGroupBox* ButtonGroup(QWidget* parent, const char* name, const std::vector<Name
     layout->setContentsMargins(4, 2, 4, 2);
     layout->setSpacing(3);
     int tag = 0;
-    for (const NamedCaption& b : buttons) {
-        auto* button = PageKit::Button(group, QLatin1String(b.name), b.caption);
+    for (const char* b : buttons) {
+        auto* button = PageKit::Button(group, QLatin1String(b));
         SetTag(button, tag++);
         if (role)
             button->setProperty("role", QLatin1String(role));
@@ -98,21 +92,13 @@ QWidget* BuildTabRow(QWidget* parent)
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->setSpacing(2);
-    const NamedCaption tabs[Tab::Count] = {{"FormMusTabBtn", PageKit::Text("音乐", "Music")},
-                                           {"FormDYNBtn", PageKit::Text("动态均衡", "Dynamic EQ")},
-                                           {"FormMICATabBtn", PageKit::Text("麦克A", "MIC A")},
-                                           {"FormMICBTabBtn", PageKit::Text("麦克B", "MIC B")},
-                                           {"FormEFFTabBtn", PageKit::Text("效果", "Effect")},
-                                           {"FormMAINTabBtn", PageKit::Text("主输出", "Main")},
-                                           {"FormSURTabBtn", PageKit::Text("环绕", "Surround")},
-                                           {"FormCENTabBtn", PageKit::Text("中置", "Center")},
-                                           {"FormSUBTabBtn", PageKit::Text("超低音", "SUB")},
-                                           {"FormHintTabBtn", PageKit::Text("隐藏", "Hint")}};
+    const char* const tabs[Tab::Count] = {
+        "FormMusTabBtn",  "FormDYNBtn",    "FormMICATabBtn", "FormMICBTabBtn", "FormEFFTabBtn",
+        "FormMAINTabBtn", "FormSURTabBtn", "FormCENTabBtn",  "FormSUBTabBtn",  "FormHintTabBtn"};
     for (int tag = 0; tag < Tab::Count; ++tag) {
         auto* button = new QToolButton(row);
-        button->setObjectName(QLatin1String(tabs[tag].name));
-        SetCaptions(button, tabs[tag].caption);
-        button->setText(tabs[tag].caption.english);
+        button->setObjectName(QLatin1String(tabs[tag]));
+        button->setText(CaptionOf(button->objectName()).english);
         button->setProperty("role", QStringLiteral("tab"));
         button->setFocusPolicy(Qt::NoFocus);
         SetTag(button, tag);
@@ -122,7 +108,7 @@ QWidget* BuildTabRow(QWidget* parent)
 
     auto* language = new QToolButton(row);
     language->setObjectName(QStringLiteral("RzToolButton11"));
-    SetCaptions(language, PageKit::Text("English", "中文"));
+
     language->setText(QStringLiteral("中文"));
     language->setProperty("role", QStringLiteral("tab"));
     language->setFocusPolicy(Qt::NoFocus);
@@ -147,29 +133,17 @@ QWidget* BuildChartPanel(QWidget* parent)
     layout->setSpacing(2);
 
     auto* groups = new QHBoxLayout;
-    groups->addWidget(ButtonGroup(panel, "RzGroupBox19",
-                                  {{"PinDCFBtn", PageKit::Text("低触发", "Normal")},
-                                   {"PinPPBtn", PageKit::Text("频谱", "Spectrum")}}));
-    groups->addWidget(ButtonGroup(panel, "CopyGrop",
-                                  {{"LeftBtn", PageKit::Text("音乐左", "Left")},
-                                   {"SameBtn", PageKit::Text("同步", "SYNC")},
-                                   {"RightBtn", PageKit::Text("音乐右", "Right")}}));
-    groups->addWidget(ButtonGroup(panel, "SingleDiscoGrop",
-                                  {{"AutoModeBtn", PageKit::Text("自动", "Auto")},
-                                   {"ManulModeBtn", PageKit::Text("手动", "Manual")},
-                                   {"SingModeBtn", PageKit::Text("唱歌", "Sing")},
-                                   {"DiscoModeBtn", PageKit::Text("热舞", "Disco")},
-                                   {"CodeModeBtn", PageKit::Text("解码", "decode")}}));
+    groups->addWidget(ButtonGroup(panel, "RzGroupBox19", {"PinDCFBtn", "PinPPBtn"}));
+    groups->addWidget(ButtonGroup(panel, "CopyGrop", {"LeftBtn", "SameBtn", "RightBtn"}));
+    groups->addWidget(
+        ButtonGroup(panel, "SingleDiscoGrop",
+                    {"AutoModeBtn", "ManulModeBtn", "SingModeBtn", "DiscoModeBtn", "CodeModeBtn"}));
     groups->addStretch();
-    auto* passLabel =
-        PageKit::Label(panel, QStringLiteral("EQPassLabel"), PageKit::Text("EQ PASS", "EQ PASS"));
+    auto* passLabel = PageKit::Label(panel, QStringLiteral("EQPassLabel"));
     passLabel->hide();
     groups->addWidget(passLabel);
-    groups->addWidget(ButtonGroup(panel, "EQPassGrop",
-                                  {{"EQResetBtn", PageKit::Text("EQ重置", "EQ Reset")},
-                                   {"MusEQAllpassBtn", PageKit::Text("EQ pass", "EQ pass")}}));
-    auto* unlink =
-        PageKit::Button(panel, QStringLiteral("UnLinkBtn"), PageKit::Text("断开", "Unlink"));
+    groups->addWidget(ButtonGroup(panel, "EQPassGrop", {"EQResetBtn", "MusEQAllpassBtn"}));
+    auto* unlink = PageKit::Button(panel, QStringLiteral("UnLinkBtn"));
     unlink->hide();
     groups->addWidget(unlink);
     layout->addLayout(groups);
@@ -194,19 +168,18 @@ QWidget* BuildSidePanel(QWidget* parent)
     volume->setObjectName(QStringLiteral("AdvTabSheet1"));
     auto* volumeLayout = new QVBoxLayout(volume);
     volumeLayout->setSpacing(6);
-    volumeLayout->addWidget(BuildVolumeChannel(
-        volume, QStringLiteral("SysMus"), QStringLiteral("Mus"),
-        PageKit::Text("音乐音量", "Music Vol"), 7429, QStringLiteral("musLabel")));
-    volumeLayout->addWidget(
-        BuildVolumeChannel(volume, QStringLiteral("SysMic"), QStringLiteral("Mic"),
-                           PageKit::Text("话筒音量", "Mic Vol"), 7427, QStringLiteral("micLabel")));
-    volumeLayout->addWidget(BuildVolumeChannel(
-        volume, QStringLiteral("SysEff"), QStringLiteral("Eff"),
-        PageKit::Text("效果音量", "Effect Vol"), 7431, QStringLiteral("EffLabel")));
+    volumeLayout->addWidget(BuildVolumeChannel(volume, QStringLiteral("SysMus"),
+                                               QStringLiteral("Mus"), QStringLiteral("Label2"),
+                                               7429, QStringLiteral("musLabel")));
+    volumeLayout->addWidget(BuildVolumeChannel(volume, QStringLiteral("SysMic"),
+                                               QStringLiteral("Mic"), QStringLiteral("Label59"),
+                                               7427, QStringLiteral("micLabel")));
+    volumeLayout->addWidget(BuildVolumeChannel(volume, QStringLiteral("SysEff"),
+                                               QStringLiteral("Eff"), QStringLiteral("Label3"),
+                                               7431, QStringLiteral("EffLabel")));
     volumeLayout->addStretch();
     volumeLayout->addWidget(BuildQuickRecallGroup(volume));
     tabs->addTab(volume, QStringLiteral("Main Volume"));
-    SetCaptions(volume, PageKit::Text("主音量", "Main Volume"));
 
     auto* limits = new QWidget(tabs);
     limits->setObjectName(QStringLiteral("AdvTabSheet2"));
@@ -214,18 +187,15 @@ QWidget* BuildSidePanel(QWidget* parent)
     const struct
     {
         const char* name;
-        BilingualText caption;
+        const char* label;
         int role;
-    } rows[] = {{"SysMusStartVol", PageKit::Text("音乐起始音量", "Initial music volume"), 1},
-                {"SysMusMaxVol", PageKit::Text("音乐最大音量", "Max music volume "), 2},
-                {"SysMicStartVol", PageKit::Text("话筒起始音量", "Initial mic volume"), 1},
-                {"SysMicMaxVol", PageKit::Text("话筒最大音量", "Max mic volume "), 2},
-                {"SysEffStartVol", PageKit::Text("效果起始音量", "Initial effect volume"), 1},
-                {"SysEffMaxVol", PageKit::Text("效果最大音量", "Max effect volume "), 2}};
+    } rows[] = {{"SysMusStartVol", "Label102", 1}, {"SysMusMaxVol", "Label108", 2},
+                {"SysMicStartVol", "Label109", 1}, {"SysMicMaxVol", "Label110", 2},
+                {"SysEffStartVol", "Label111", 1}, {"SysEffMaxVol", "Label112", 2}};
     int row = 0;
     for (const auto& r : rows) {
         const QString stem = QLatin1String(r.name);
-        limitsGrid->addWidget(PageKit::Label(limits, {}, r.caption), row, 0, 1, 2);
+        limitsGrid->addWidget(PageKit::Label(limits, QLatin1String(r.label)), row, 0, 1, 2);
         auto* slider = PageKit::Slider(limits, stem + QStringLiteral("Bar"), 84);
         SetHint(slider, QString::number(r.role));
         limitsGrid->addWidget(slider, row + 1, 0);
@@ -237,7 +207,6 @@ QWidget* BuildSidePanel(QWidget* parent)
     limitsGrid->addWidget(BuildPanelLockGroup(limits), row, 0, 1, 2);
     limitsGrid->setRowStretch(row + 1, 1);
     tabs->addTab(limits, QStringLiteral("Volume Set"));
-    SetCaptions(limits, PageKit::Text("音量控制", "Volume Set"));
 
     auto* system = new QWidget(tabs);
     system->setObjectName(QStringLiteral("AdvTabSheet3"));
@@ -246,7 +215,6 @@ QWidget* BuildSidePanel(QWidget* parent)
     systemLayout->addWidget(BuildManagerGroup(system));
     systemLayout->addWidget(BuildPresetGroup(system), 1);
     tabs->addTab(system, QStringLiteral("System setting"));
-    SetCaptions(system, PageKit::Text("系统设定", "System setting"));
     return tabs;
 }
 

@@ -2,6 +2,7 @@
 // against a simulated processor over an in-memory line.
 #include "editing/ui/Captions.h"
 #include "editing/ui/MainWindowFixture.h"
+#include "system/CaptionTable.h"
 #include "system/ui/SystemPageControls.h"
 
 #include <QGroupBox>
@@ -209,6 +210,25 @@ TEST_F(SystemPage, CaptionsStartInEnglishAndTwoSwitchesRestoreEveryOne)
     EXPECT_NE(allTexts(), english);
     window.SetCaptionLanguage(0);
     EXPECT_EQ(allTexts(), english);
+}
+
+TEST_F(SystemPage, EveryControlTheCaptionTableNamesExistsAndShowsItsPair)
+{
+    window.SetCaptionLanguage(1);
+    for (const CaptionRow& row : CaptionTable()) {
+        for (const QString& name : row.controls) {
+            QWidget* control = window.findChild<QWidget*>(name);
+            ASSERT_NE(control, nullptr) << name.toStdString();
+            const QString shown =
+                control->property("text").toString() + control->property("title").toString();
+            // Tab sheets show theirs on the tab bar; shared controls may carry a page's text.
+            if (!name.startsWith(QLatin1String("AdvTabSheet")) &&
+                control->toolTip() == row.text.english) {
+                EXPECT_EQ(shown, row.text.chinese) << name.toStdString();
+            }
+        }
+    }
+    window.SetCaptionLanguage(0);
 }
 
 TEST_F(SystemPage, LanguageButtonSwitchesAndMessagesFollow)
