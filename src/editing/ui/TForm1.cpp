@@ -107,7 +107,8 @@ TForm1::TForm1(ParameterModel& model, DeviceTexts& texts, Language& language, Di
     connect(&Timer1, &QTimer::timeout, this, [this] { m_editor->tick(); });
     connectWindowButtons();
     connectVolumeKeys();
-    // 7. Spectrum buffers and sound capture come with the spectrum analyser.
+    // 7. The spectrum buffers and the sound capture are prepared by the window editor, which
+    //    owns the spectrum display; a missing input only clears AudioPresent.
 }
 
 TForm1::~TForm1() = default;
