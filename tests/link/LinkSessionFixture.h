@@ -30,6 +30,22 @@ inline std::string HexOf(QByteArrayView bytes)
     return bytes.toByteArray().toHex(' ').toUpper().toStdString();
 }
 
+// Runs one tick of the session's timer, as its QTimer would.
+inline void FireTimer(LinkSession& session, LinkSession::Timer timer)
+{
+    switch (timer) {
+    case LinkSession::Timer1:
+        session.Timer1Timer();
+        break;
+    case LinkSession::Timer2:
+        session.Timer2Timer();
+        break;
+    case LinkSession::HoldTimer:
+        session.HoldTimerTimer();
+        break;
+    }
+}
+
 // Serial ports in memory. A port leads to a simulated processor, to a device that never
 // answers, or cannot be opened at all. Every write is kept as one frame. What the processor
 // answers waits in the line until deliverTo() hands it over, as a serial receive event would.
@@ -210,20 +226,7 @@ protected:
                          [this](int, const QString& name) { portsShown.append(name); });
     }
 
-    void fire(LinkSession::Timer timer)
-    {
-        switch (timer) {
-        case LinkSession::Timer1:
-            session.Timer1Timer();
-            break;
-        case LinkSession::Timer2:
-            session.Timer2Timer();
-            break;
-        case LinkSession::HoldTimer:
-            session.HoldTimerTimer();
-            break;
-        }
-    }
+    void fire(LinkSession::Timer timer) { FireTimer(session, timer); }
 
     // Up to `count` ticks while the session keeps the timer on, the bytes that arrived being
     // handed over before each tick. Returns the number of ticks run.

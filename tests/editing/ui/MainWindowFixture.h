@@ -233,17 +233,7 @@ private:
     {
         for (int i = 0; i < count && session.isTimerActive(timer); ++i) {
             line.deliverTo(session);
-            switch (timer) {
-            case LinkSession::Timer1:
-                session.Timer1Timer();
-                break;
-            case LinkSession::Timer2:
-                session.Timer2Timer();
-                break;
-            case LinkSession::HoldTimer:
-                session.HoldTimerTimer();
-                break;
-            }
+            FireTimer(session, timer);
         }
     }
 };
