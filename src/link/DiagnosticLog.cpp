@@ -15,4 +15,10 @@ void DiagnosticLog::append(const QString& line)
     emit lineAppended(line);
 }
 
+void DiagnosticLog::clear()
+{
+    m_lines.clear();
+    emit cleared();
+}
+
 } // namespace aec

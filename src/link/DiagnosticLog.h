@@ -18,10 +18,12 @@ public:
 
     void append(const QString& line);
     const QStringList& lines() const { return m_lines; }
-    void clear() { m_lines.clear(); }
+    int capacity() const { return m_capacity; }
+    void clear();
 
 signals:
     void lineAppended(const QString& line);
+    void cleared();
 
 private:
     int m_capacity;

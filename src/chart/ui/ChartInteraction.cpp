@@ -93,6 +93,7 @@ void ChartInteraction::markerPressed(ChartMarker* marker, Qt::MouseButton button
     const int block = m_ctx.navigation.ChartBlock;
 
     if (button == Qt::LeftButton) {
+        startFrom(m_dragMarker, marker);
         if (pageRuleRefuses()) {
             m_curve.MarkerDragActive = false;
             return;
@@ -115,6 +116,33 @@ void ChartInteraction::markerPressed(ChartMarker* marker, Qt::MouseButton button
         // does not already count as a step.
         m_pressPoint = marker->mapToParent(at);
     }
+}
+
+// A drag starts from the pressed band's own values, so that its first step is applied even
+// when it lands where the previous drag of another band stopped.
+void ChartInteraction::startFrom(int entry, const ChartMarker* marker)
+{
+    const BandTable& table = m_curve.bandTable();
+    const ViewValues& view = m_ctx.model.view;
+    const int block = m_ctx.navigation.ChartBlock;
+    int frequencySlot = -1;
+    int gainSlot = -1;
+    if (entry == HighPassEntry || entry == LowPassEntry) {
+        frequencySlot =
+            entry == HighPassEntry ? table.highPassFrequencySlot : table.lowPassFrequencySlot;
+    } else if (entry >= 0 && entry < HighPassEntry) {
+        frequencySlot = table.entries[static_cast<std::size_t>(entry)].frequencySlot;
+        gainSlot = table.entries[static_cast<std::size_t>(entry)].gainSlot;
+    }
+    const ChartMapper& m = m_chart.mapper();
+    const int s = marker->height() / 2;
+    AppliedFreqIndex = frequencySlot >= 0
+                           ? view.at(block, frequencySlot)
+                           : ParseKindText(Kind::Frequency, m.XToFreq(marker->x() + s));
+    AppliedGainIndex = gainSlot >= 0 ? view.at(block, gainSlot)
+                                     : ParseKindText(Kind::Gain, m.YToDb(marker->y() + s));
+    DragFreqIndex = AppliedFreqIndex;
+    DragGainIndex = AppliedGainIndex;
 }
 
 void ChartInteraction::markerMoved(ChartMarker* marker, QPoint at)
@@ -155,12 +183,16 @@ void ChartInteraction::markerMoved(ChartMarker* marker, QPoint at)
     }
     if (left < m.FreqToX(LowestMarkerFrequency) - s)
         left = Nearest(m.FreqToX(LowestMarkerFrequency)) - s;
-    double frequency = Nearest(m.XToFreq(left + s));
-    double gain = m.YToDb(top + s);
-    if (frequency > HighestFrequency) {
+    // Limited as a real number before rounding to whole hertz: far beyond the right edge the
+    // frequency no longer fits an integer. Above 20600.5 Hz it would round above the top.
+    double frequency = m.XToFreq(left + s);
+    if (frequency > HighestFrequency + 0.5) {
         frequency = HighestFrequency;
         left = Nearest(m.FreqToX(HighestFrequency) - s);
+    } else {
+        frequency = Nearest(frequency);
     }
+    double gain = m.YToDb(top + s);
     gain = std::clamp(gain, double(ChartAxis::MinDb), double(ChartAxis::MaxDb));
     if (page() == Page::DynamicEq && gain < DynamicEqGainFloor) {
         gain = DynamicEqGainFloor;

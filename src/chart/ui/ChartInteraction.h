@@ -43,6 +43,7 @@ public:
 
 private:
     bool pageRuleRefuses() const;
+    void startFrom(int entry, const ChartMarker* marker);
     int page() const;
     QWidget* bandEdit(int marker, int field) const;
     void checkLastEdit();

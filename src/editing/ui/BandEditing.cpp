@@ -85,12 +85,10 @@ void BandEditing::bandEditClick(QWidget* edit)
     m_ctx.CurrentEdit = primary;
     primary->setFocus();
     m_ctx.state.LastGoodText = primary->text();
-    // Re-applying the shown value selects the band without sending it again.
-    int& suppressed = m_ctx.SendSuppressed();
-    const int before = suppressed;
-    suppressed = 1;
-    StepCurrentEdit(StepCode::None);
-    suppressed = before;
+    // Showing the stored value again selects the band for the chart; nothing is stored, so a
+    // value outside the edit's range stays as the processor holds it until the person edits.
+    m_ctx.values->SetControlValue(primary, StepCode::None, true,
+                                  m_ctx.model.view.at(static_cast<ParamAddress>(Tag(primary))));
 }
 
 void BandEditing::StepCurrentEdit(StepCode step)

@@ -37,12 +37,17 @@ bool ControlHandlers::IsPhaseButton(const QWidget* button)
 int ControlHandlers::Toggle(TwoStateButton* button)
 {
     const int state = Hint(button) == QLatin1String("1") ? 0 : 1;
+    ShowState(button, state);
+    return state;
+}
+
+void ControlHandlers::ShowState(TwoStateButton* button, int state)
+{
     SetHint(button, QString::number(state));
     if (IsPhaseButton(button))
         button->setLook(state ? QStringLiteral("phase1") : QStringLiteral("phase0"));
     else
         button->setLook(Look(state == 1, "greyed"));
-    return state;
 }
 
 void ControlHandlers::connectControls()
@@ -107,9 +112,13 @@ void ControlHandlers::MicHPFreBarChange(ParamSlider* slider)
     if (m_ctx.state.SettingPosition)
         return;
     QWidget* pane = m_ctx.map.ValuePane(static_cast<ParamAddress>(Tag(slider)));
+    // During a refresh the slider only shows the store: nothing is stored, and the edit the
+    // person chose stays the one the wheel acts on.
+    const bool refreshing = m_ctx.state.ControlUpdateGuard != 0;
     if (qobject_cast<StatusPane*>(pane))
-        m_ctx.values->SetControlValue(pane, StepCode::None, false, slider->value());
-    m_ctx.CurrentEdit = m_ctx.map.Example;
+        m_ctx.values->SetControlValue(pane, StepCode::None, refreshing, slider->value());
+    if (!refreshing)
+        m_ctx.CurrentEdit = m_ctx.map.Example;
 }
 
 void ControlHandlers::showTriggerChoice(ParamCombo* list, int chosen)

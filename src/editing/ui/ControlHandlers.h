@@ -41,6 +41,8 @@ public:
     void showOperationChoice(int manual);
     // The two-state toggle: "1" becomes "0" and back, with the look of its kind.
     static int Toggle(TwoStateButton* button);
+    // Shows a two-state button in `state` (hint and picture) without storing anything.
+    static void ShowState(TwoStateButton* button, int state);
     static bool IsPhaseButton(const QWidget* button);
 
 private:

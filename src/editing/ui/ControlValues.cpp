@@ -83,12 +83,8 @@ void ControlValues::SetControlValue(QWidget* control, StepCode step, bool displa
         const BandLocation band = LocateBand(address);
         const int type = view.at(BlockOf(address), BandFirstSlot(BlockOf(address), band.band));
         context.shelvingBand = type == 2 || type == 3;
-        if (displayOnly) {
-            // A refresh shows the stored Q of the field that applies, whatever was passed.
-            if (view.at(address) > QStepCount - 1)
-                view.at(address) = QStepCount - 1;
+        if (displayOnly) // a refresh shows the stored Q of the field that applies
             x = view.at(address);
-        }
     }
     const std::optional<KindValue> result = ApplyKind(*kind, step, displayOnly, x, context);
     if (!result)
@@ -106,7 +102,7 @@ void ControlValues::SetControlValue(QWidget* control, StepCode step, bool displa
         else if (auto* pane = qobject_cast<StatusPane*>(control))
             pane->setText(result->text);
     }
-    if (*kind == Kind::Frequency)
+    if (*kind == Kind::Frequency && !displayOnly)
         m_ctx.CurrentEdit = m_ctx.map.PrimaryControl(address);
     if (*kind >= Kind::Frequency && *kind <= Kind::InputGain)
         HighlightBand(control, EqGroupOf(address));
@@ -117,7 +113,9 @@ void ControlValues::SetControlValue(QWidget* control, StepCode step, bool displa
     else
         SyncSlider(m_ctx.map.AuxControl(address, 0), x, m_ctx);
 
-    if (*kind <= Kind::Q) {
+    // Showing a value never changes it: a stored value outside the control's range stays in
+    // the store as the processor holds it until the person edits it.
+    if (*kind <= Kind::Q && !displayOnly) {
         view.at(address) = v;
         const ParamAddress device = m_ctx.model.ViewToDeviceAddress(address);
         if (ParameterTable::Contains(device))

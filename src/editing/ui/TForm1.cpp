@@ -96,12 +96,19 @@ TForm1::TForm1(ParameterModel& model, DeviceTexts& texts, Language& language, Di
         m_modes->refresh();
     };
     ctx.applyPanelLock = [this] { m_system->ApplyPanelLock(); };
+    connect(m_system.get(), &SystemPageControls::musicPageRequested, this,
+            [this] { m_editor->pages().FormMusTabBtnClick(0); });
     ctx.lockPanelVisible = [this] { return m_system->lockPanelVisible(); };
     if (auto* languageButton = findChild<QToolButton*>(QStringLiteral("RzToolButton11")))
         connect(languageButton, &QToolButton::clicked, this, &TForm1::LanguageButtonClick);
     if (log) {
-        if (auto* memo = findChild<QPlainTextEdit*>(QStringLiteral("Memo2")))
+        if (auto* memo = findChild<QPlainTextEdit*>(QStringLiteral("Memo2"))) {
+            // The memo shows the log and keeps no more lines than it: a processor flooding
+            // the line must not grow the window's memory without bound.
+            memo->setMaximumBlockCount(log->capacity());
             connect(log, &DiagnosticLog::lineAppended, memo, &QPlainTextEdit::appendPlainText);
+            connect(log, &DiagnosticLog::cleared, memo, &QPlainTextEdit::clear);
+        }
     }
     Timer1.setInterval(10);
     connect(&Timer1, &QTimer::timeout, this, [this] { m_editor->tick(); });

@@ -153,7 +153,9 @@ void VolumeControls::SysMusNormalVolBarChange(ParamSlider* slider)
     if (slider != c.normal && c.valueLabel && pane)
         if (auto* label = qobject_cast<QLabel*>(c.valueLabel))
             label->setText(Hint(pane));
-    m_ctx.SetParameter(address, slider->value());
+    // A refresh only shows: a stored volume beyond the slider's range stays in the store.
+    if (m_ctx.state.ControlUpdateGuard == 0)
+        m_ctx.SetParameter(address, slider->value());
 }
 
 void VolumeControls::handlePressed(VolumeHandle*, QPoint at)

@@ -20,17 +20,11 @@ constexpr int RefreshedBlocks[] = {0, 1, 2, 4, 5, 6, 25, 26, 27, 28, 29, 30};
 
 } // namespace
 
-// A two-state button shows a stored value by taking the opposite state and toggling.
+// A two-state button shows whether the stored value is on; the store keeps the value itself.
 void WindowRefresh::setTwoState(QWidget* control, int stored)
 {
-    auto* button = qobject_cast<TwoStateButton*>(control);
-    if (!button)
-        return;
-    SetHint(button, stored != 0 ? QStringLiteral("0") : QStringLiteral("1"));
-    if (ControlHandlers::IsPhaseButton(button))
-        m_ctx.handlers->EchoEffPhaseBtnClick(button);
-    else
-        m_ctx.handlers->MainLmuteBtnClick(button);
+    if (auto* button = qobject_cast<TwoStateButton*>(control))
+        ControlHandlers::ShowState(button, stored != 0 ? 1 : 0);
 }
 
 void WindowRefresh::refreshControl(int block, int slot)
@@ -172,10 +166,8 @@ void WindowRefresh::RefreshBlock(int selector)
     refreshRightSide();
     refreshLinkState();
     refreshEqPass();
-    auto* operation = qobject_cast<TwoStateButton*>(
-        m_ctx.find(m_ctx.navigation.ManualOperation ? "ManulModeBtn" : "AutoModeBtn"));
-    if (operation)
-        m_ctx.handlers->AutoModeBtnClick(operation);
+    m_ctx.handlers->showOperationChoice(m_ctx.navigation.ManualOperation);
+    m_ctx.handlers->SetManualControlsEnabled(m_ctx.navigation.ManualOperation, true);
     m_ctx.handlers->showSceneChoice(model.selection.OutputMode);
     if (m_ctx.refreshSystemControls)
         m_ctx.refreshSystemControls();

@@ -82,6 +82,7 @@ aec--TwoStateButton[look="staydown"] { background: #ffffff; color: #4b5563; }
 aec--TwoStateButton[look="phase0"] { background: #eef0f3; padding: 0; }
 aec--TwoStateButton[look="phase1"] { background: #5b7fa6; padding: 0; }
 aec--TwoStateButton:disabled { color: #c3c8cf; background: #f4f5f7; border-color: #e6e8eb; }
+aec--TwoStateButton[look="pressed"]:disabled { color: #ffffff; background: rgb(246, 190, 110); border-color: rgb(240, 170, 80); }
 
 QLabel#EQPassLabel { color: #d9443a; font-weight: 700; }
 QLabel[role="volumeHandle"] { background: rgb(243, 152, 0); border-radius: 2px; }

@@ -84,21 +84,27 @@ void SystemPageControls::OptionPairClick(TwoStateButton* sender)
         auto* on = m_window->findChild<TwoStateButton*>(QLatin1String(p.on));
         if (sender != off && sender != on)
             continue;
-        SetHint(off, QStringLiteral("0"));
-        SetHint(on, QStringLiteral("1"));
         const int value = sender == on ? 1 : 0;
-        if (p.address == CommandAddress::UserOrManager) {
-            // The choice sticks until the system password opens the group again.
-            if (QWidget* group = m_window->findChild<QWidget*>(QStringLiteral("SysUserMangerGrop")))
-                group->setEnabled(false);
-        }
-        off->setLook(value == 0 ? QStringLiteral("pressed") : QStringLiteral("normal"));
-        on->setLook(value == 1 ? QStringLiteral("pressed") : QStringLiteral("normal"));
+        showPair(off, on, p.address, value);
         // The remote control lives in block 9, where the page selections would move it onto
         // another output's filter: these settings are written at their own addresses.
         m_model.SetDeviceParameter(p.address, value);
         return;
     }
+}
+
+void SystemPageControls::showPair(TwoStateButton* off, TwoStateButton* on, ParamAddress address,
+                                  int value)
+{
+    SetHint(off, QStringLiteral("0"));
+    SetHint(on, QStringLiteral("1"));
+    if (address == CommandAddress::UserOrManager) {
+        // The choice sticks until the system password opens the group again.
+        if (QWidget* group = m_window->findChild<QWidget*>(QStringLiteral("SysUserMangerGrop")))
+            group->setEnabled(false);
+    }
+    off->setLook(value == 0 ? QStringLiteral("pressed") : QStringLiteral("normal"));
+    on->setLook(value == 1 ? QStringLiteral("pressed") : QStringLiteral("normal"));
 }
 
 void SystemPageControls::ComboParameterChange(QWidget* list)
@@ -214,17 +220,17 @@ void SystemPageControls::placeLockPanel()
                       (m_window->height() - m_lockPanel->height()) / 3);
 }
 
-// Shown once per run, at the first refresh after going online while the processor reports
-// its panel lock on.
+// Shown once per link, at the first refresh after going online at which the processor
+// reports its panel lock on; the window opens the music page under it.
 void SystemPageControls::ApplyPanelLock()
 {
-    if (!m_session || m_lockShownThisRun)
+    if (!m_session)
         return;
     int& state = m_session->state().PanelLockState;
     if (state != 1 || m_model.view.at(CommandAddress::PanelSwitch) != 1)
         return;
     state = 2;
-    m_lockShownThisRun = true;
+    emit musicPageRequested();
     setLocked(true);
 }
 
@@ -275,7 +281,7 @@ void SystemPageControls::refresh()
         auto* off = m_window->findChild<TwoStateButton*>(QLatin1String(p.off));
         auto* on = m_window->findChild<TwoStateButton*>(QLatin1String(p.on));
         if (off && on)
-            OptionPairClick(m_model.store.at(p.address) == 1 ? on : off);
+            showPair(off, on, p.address, m_model.store.at(p.address) == 1 ? 1 : 0);
     }
 }
 

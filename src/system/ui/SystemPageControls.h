@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ParamAddress.h"
+
 #include <QObject>
 
 class QLineEdit;
@@ -42,10 +44,16 @@ public:
     void refresh();
     bool lockPanelVisible() const;
 
+signals:
+    // The lock panel is about to cover the window: the music page goes under it.
+    void musicPageRequested();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // An on/off pair shows `value` without storing it.
+    void showPair(TwoStateButton* off, TwoStateButton* on, ParamAddress address, int value);
     void setLocked(bool locked);
     void placeLockPanel();
     bool online() const;
@@ -57,7 +65,6 @@ private:
     LinkSession* m_session = nullptr;
     MessageService* m_messages = nullptr;
     QWidget* m_lockPanel;
-    bool m_lockShownThisRun = false;
 };
 
 } // namespace aec

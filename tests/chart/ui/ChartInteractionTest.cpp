@@ -91,16 +91,36 @@ protected:
     RecordingSender sender;
 };
 
-TEST_F(ChartDrag, FarRightStopsAtTheTopFrequencyAndFarLeftAtTwentyPointOneHertz)
+// Drags far beyond either edge stop at the scale's ends and keep the marker on the chart;
+// each new drag starts from the pressed band's own values, so its first step always counts.
+TEST_F(ChartDrag, FarDragsStopAtTheEndsOfTheScaleAndEveryBandTakesItsFirstStep)
 {
+    const ChartMarker* m = chart->marker(0);
     drag(0, 2000, 0);
     EXPECT_EQ(text("MusFreEdit1"), QStringLiteral("20600Hz"));
-    const ChartMarker* m = chart->marker(0);
     EXPECT_EQ(m->x() + 7, Nearest(chart->mapper().FreqToX(20600)));
 
     drag(0, -2000, 0);
     EXPECT_EQ(text("MusFreEdit1"), QStringLiteral("20.1Hz"));
     EXPECT_EQ(m->x(), Nearest(chart->mapper().FreqToX(19.5)) - 7);
+
+    for (const int far : {5000, 20000, -20000, 20000}) {
+        drag(0, far, 0);
+        EXPECT_EQ(text("MusFreEdit1"),
+                  far > 0 ? QStringLiteral("20600Hz") : QStringLiteral("20.1Hz"))
+            << "after a drag of " << far << " pixels";
+        EXPECT_GE(m->x() + 7, 0);
+        EXPECT_LE(m->x() + 7, chart->width());
+    }
+    EXPECT_EQ(model.store.at(0, 11), 361);
+
+    // Band 2 dragged to where band 1 stopped: its first and only step is applied too.
+    sender.sent.clear();
+    drag(1, 20000, 0);
+    EXPECT_EQ(text("MusFreEdit2"), QStringLiteral("20600Hz"));
+    EXPECT_EQ(model.store.at(0, 16), 361);
+    ASSERT_FALSE(sender.sent.empty());
+    EXPECT_EQ(sender.sent.back(), std::make_pair(16, 361));
 }
 
 TEST_F(ChartDrag, AboveTheTopGivesTwelveDecibelsAndBelowTheBottomMinusTwentyFour)

@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include <QMap>
+#include <QPlainTextEdit>
 
 namespace aec {
 namespace {
@@ -47,6 +48,20 @@ TEST_F(ControlBinding, TypeLabelsOfABandCarryItsTypeSlotAndTheTypeTheyChoose)
 TEST_F(ControlBinding, EveryControlOfTheParameterMapExistsOnTheWindow)
 {
     EXPECT_TRUE(missingNames.isEmpty()) << missingNames.join(QLatin1Char(' ')).toStdString();
+}
+
+TEST_F(ControlBinding, DiagnosticMemoKeepsNoMoreLinesThanTheLog)
+{
+    DiagnosticLog log(20);
+    TForm1 logged(model, texts, language, &log);
+    auto* memo = logged.findChild<QPlainTextEdit*>(QStringLiteral("Memo2"));
+    ASSERT_NE(memo, nullptr);
+    for (int i = 0; i < 500; ++i)
+        log.append(QStringLiteral("line %1").arg(i));
+    EXPECT_EQ(memo->document()->blockCount(), 20);
+    EXPECT_TRUE(memo->toPlainText().endsWith(QStringLiteral("line 499")));
+    log.clear();
+    EXPECT_TRUE(memo->toPlainText().isEmpty());
 }
 
 TEST_F(ControlBinding, BindingStartsWithTheFirstMusicFrequencyAsCurrentEdit)

@@ -100,6 +100,38 @@ TEST_F(WindowRefreshing, RefreshNeverWritesThroughThePlaceholderEdit)
     EXPECT_TRUE(control("EQResetBtn")->isEnabled());
 }
 
+// A refresh shows the store; it never changes it, nor the edit the person chose. Values
+// outside a control's range are shown clamped and stay in the store as the processor sent them.
+TEST_F(WindowRefreshing, RefreshShowsTheStoreWithoutChangingItOrTheChosenEdit)
+{
+    for (int block = 0; block < 30; ++block)
+        for (int slot = 0; slot < SlotCount[block]; ++slot)
+            model.store.at(block, slot) = 4321 + slot;
+    model.store.at(1, 4) = 10; // a dynamic-EQ gain below the page's -12 dB floor
+    model.store.at(Block::Music, 160) = 1;
+    model.store.at(Block::Music, 161) = 0;
+    const ParamStore before = model.store;
+    editor().refreshAfterLoad();
+    test::PressMouse(edit("MusGainEdit3")); // choosing an edit shows its value again
+    QWidget* chosen = context().CurrentEdit;
+    ASSERT_EQ(chosen, edit("MusGainEdit3"));
+    recorder.sent.clear();
+
+    editor().refreshAfterLoad();
+    for (const char* tab : {"FormDYNBtn", "FormMICATabBtn", "FormEFFTabBtn", "FormMAINTabBtn",
+                            "FormSUBTabBtn", "FormHintTabBtn", "FormMusTabBtn"})
+        chooseTab(tab);
+    window.SetCaptionLanguage(1);
+    window.SetCaptionLanguage(0);
+
+    EXPECT_TRUE(model.store == before) << "a refresh wrote into the store";
+    EXPECT_TRUE(recorder.sent.empty());
+    EXPECT_EQ(edit("MusFreEdit1")->text(), QStringLiteral("20600Hz")) << "shown clamped";
+    EXPECT_EQ(pane("MusPitchPane")->text(), QStringLiteral("7"));
+    EXPECT_EQ(context().CurrentEdit, chosen) << "the wheel still edits the band chosen";
+    EXPECT_EQ(context().HighlightedEdit, chosen);
+}
+
 TEST_F(WindowRefreshing, EqResetResetsTheShownMicrophoneAndSendsItsBands)
 {
     chooseTab("FormMICBTabBtn");

@@ -7,6 +7,8 @@
 
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QStackedWidget>
+#include <QTabWidget>
 
 namespace aec::test {
 namespace {
@@ -119,12 +121,15 @@ TEST_F(SystemPage, CodeEditsTakeDigitsOnly)
     EXPECT_EQ(code->text(), QStringLiteral("1234")) << "four digits at most";
 }
 
-TEST_F(SystemPage, LockPanelAppearsOncePerRunWhenTheProcessorReportsItsPanelLocked)
+TEST_F(SystemPage, LockPanelAppearsOncePerLinkOverTheMusicPage)
 {
     processor.memory().setValue(30, 4, 1);
+    chooseTab("FormMAINTabBtn");
     ASSERT_TRUE(linkOnline());
     QWidget* lock = control<QWidget>("FirstCheckGrop");
     ASSERT_TRUE(lock->isVisibleTo(&window));
+    EXPECT_EQ(navigation().CurrentTab, 0) << "the music page lies under the lock panel";
+    EXPECT_EQ(control<QStackedWidget>("FormPageItem")->currentIndex(), 0);
     EXPECT_FALSE(control<QWidget>("FormPageItem")->isEnabled());
     EXPECT_FALSE(control<QWidget>("AdvPageControl1")->isEnabled());
     EXPECT_TRUE(lock->isEnabled());
@@ -143,9 +148,11 @@ TEST_F(SystemPage, LockPanelAppearsOncePerRunWhenTheProcessorReportsItsPanelLock
     ASSERT_FALSE(messages.informed.isEmpty());
     EXPECT_EQ(messages.informed.last().chinese, QStringLiteral("解锁成功"));
 
+    chooseTab("FormMAINTabBtn");
+    EXPECT_FALSE(lock->isVisibleTo(&window)) << "once per link";
     session.LinkBtnClick(); // unlink
     ASSERT_TRUE(linkOnline());
-    EXPECT_FALSE(lock->isVisibleTo(&window)) << "once per run";
+    EXPECT_TRUE(lock->isVisibleTo(&window)) << "a new link to a locked processor locks again";
 }
 
 TEST_F(SystemPage, AccessCodeRevealsTheHiddenPageAndAWrongOneHidesItAgain)
@@ -182,6 +189,24 @@ TEST_F(SystemPage, OnOffPairsSendTheirValueAndInputListsTheirItem)
     input->setCurrentIndex(2);
     emit input->activated(2);
     EXPECT_EQ(framesSince(before), std::vector<std::string>{"F5 B1 06 B7 1E 14 02 00 E0"});
+
+    // The user/manager pair is disabled after every refresh; the chosen one still looks chosen.
+    window.show();
+    auto* sidePanel = control<QTabWidget>("AdvPageControl1");
+    for (int i = 0; i < sidePanel->count(); ++i)
+        if (sidePanel->widget(i)->isAncestorOf(button("SysUserBtn")))
+            sidePanel->setCurrentIndex(i);
+    ASSERT_FALSE(control<QWidget>("SysUserMangerGrop")->isEnabled());
+    const auto face = [this](const char* name) {
+        QWidget* b = button(name);
+        return b->grab().toImage().pixelColor(4, b->height() / 2);
+    };
+    const QColor chosen = face(model.store.at(30, 8) == 1 ? "SysManagerBtn" : "SysUserBtn");
+    const QColor other = face(model.store.at(30, 8) == 1 ? "SysUserBtn" : "SysManagerBtn");
+    EXPECT_GT(std::abs(chosen.red() - other.red()) + std::abs(chosen.green() - other.green()) +
+                  std::abs(chosen.blue() - other.blue()),
+              60)
+        << "chosen " << chosen.name().toStdString() << ", other " << other.name().toStdString();
 }
 
 // The caption language.
