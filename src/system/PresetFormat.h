@@ -26,6 +26,10 @@ constexpr int LastPresetBlock = 24;
 constexpr int InputSelectAddress = 7700; // block 30 slot 20
 constexpr const char* Extension = ".Nddt";
 
+// Whether a save writes this address: blocks 0 to 24, slots 0 up to and including SlotCount,
+// and the input selection. A file may set nothing else (7688, for one, is manager mode).
+bool CarriesAddress(std::int32_t address);
+
 // Each byte XOR the key byte of its position (restarting on every line), as two upper-case
 // hexadecimal digits.
 QString ScrambleLine(const QByteArray& plain);
@@ -52,7 +56,7 @@ struct PresetValue
 enum class DecodeError { None, Format, Corrupted };
 
 // Reads and checks a whole file before anything is applied: header, line count, every line's
-// hexadecimal text, both numbers of every line, every address inside the store, and the
+// hexadecimal text, both numbers of every line, every address one a save writes, and the
 // checksum. Only a file that passes everything yields values.
 struct DecodeResult
 {
