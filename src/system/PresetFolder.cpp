@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace aec {
 
 PresetFolder::PresetFolder(const QString& programFolder, const QString& fallbackFolder)
@@ -25,6 +27,20 @@ void PresetFolder::usePaths(const QString& base)
 QString PresetFolder::fileFor(const QString& name) const
 {
     return QDir(m_presetFolder).filePath(name + QLatin1String(PresetFormat::Extension));
+}
+
+bool PresetFolder::StaysInFolder(const QString& name)
+{
+    return std::none_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c == QLatin1Char('/') || c == QLatin1Char('\\') ||
+               c.category() == QChar::Other_Control;
+    });
+}
+
+bool PresetFolder::IsValidNewName(const QString& name)
+{
+    return !name.isEmpty() && name.size() <= MaxNameLength && !name.startsWith(QLatin1Char('.')) &&
+           StaysInFolder(name);
 }
 
 void PresetFolder::EnsurePresetFolders()
@@ -52,6 +68,8 @@ QStringList PresetFolder::RefreshPresetList() const
 
 PresetFolder::Outcome PresetFolder::SavePreset(const QString& name, const ParamStore& store) const
 {
+    if (!IsValidNewName(name))
+        return {false, PresetText::InvalidName, QStringLiteral("name refused")};
     QSaveFile file(fileFor(name));
     if (!file.open(QIODevice::WriteOnly) || file.write(PresetFormat::Encode(store)) < 0 ||
         !file.commit())
@@ -62,6 +80,8 @@ PresetFolder::Outcome PresetFolder::SavePreset(const QString& name, const ParamS
 PresetFolder::Outcome PresetFolder::LoadPreset(const QString& name, ParamStore& store,
                                                DiagnosticLog* log) const
 {
+    if (!StaysInFolder(name))
+        return {false, PresetText::InvalidName, QStringLiteral("name leaves the preset folder")};
     QFile file(fileFor(name));
     if (!file.open(QIODevice::ReadOnly))
         return {false, PresetText::NotFound, file.errorString()};

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -117,6 +118,45 @@ TEST_F(PresetFolderTest, RefusedFilesLeaveTheStoreUntouched)
     EXPECT_FALSE(garbage.ok);
     EXPECT_EQ(garbage.message.english, QStringLiteral("File format error!"));
     EXPECT_EQ(store, before);
+}
+
+TEST_F(PresetFolderTest, NamesThatLeaveTheFolderOrHideTheFileAreRefusedAndWriteNothing)
+{
+    ParamStore store;
+    store.at(0, 1) = 3;
+    const QString longest(64, QChar(0x6B4C)); // 64 Chinese characters
+    ASSERT_TRUE(folder.SavePreset(longest, store).ok);
+    const QStringList refused = {
+        QStringLiteral("../x"),        dir.path() + QStringLiteral("/abs"),
+        QStringLiteral("a\\b"),        QStringLiteral(".x"),
+        QStringLiteral(".."),          QStringLiteral("nul") + QChar(0) + "x",
+        QStringLiteral("tab\tx"),      QString(65, QLatin1Char('a')),
+        QString(300, QLatin1Char('a'))};
+    for (const QString& name : refused) {
+        const PresetFolder::Outcome saved = folder.SavePreset(name, store);
+        EXPECT_FALSE(saved.ok) << name.toStdString();
+        EXPECT_TRUE(saved.message.english.startsWith(QStringLiteral("Invalid name")));
+    }
+    QStringList written;
+    for (QDirIterator it(dir.path(), QDir::AllEntries | QDir::Hidden | QDir::System,
+                         QDirIterator::Subdirectories);
+         it.hasNext();)
+        if (it.next(), it.fileInfo().isFile())
+            written << it.fileName();
+    EXPECT_EQ(written, QStringList{longest + ".Nddt"});
+
+    // A preset one folder up, and one whose name a NUL would cut short, are never loaded.
+    QFile outside(folder.ModeFolder() + "/up.Nddt");
+    ASSERT_TRUE(outside.open(QIODevice::WriteOnly));
+    outside.write(PresetFormat::Encode(store));
+    outside.close();
+    ASSERT_TRUE(QFile::copy(outside.fileName(), folder.PresetFolderPath() + "/nul"));
+    ParamStore loaded;
+    for (const QString& name : {QStringLiteral("../up"), QStringLiteral("nul") + QChar(0) + "x"})
+        EXPECT_TRUE(folder.LoadPreset(name, loaded, nullptr)
+                        .message.english.startsWith(QStringLiteral("Invalid name")));
+    EXPECT_EQ(loaded, ParamStore{});
+    EXPECT_TRUE(folder.LoadPreset(longest, loaded, nullptr).ok);
 }
 
 TEST_F(PresetFolderTest, AListedNameWithAFurtherExtensionLoadsThatWholeName)
