@@ -58,7 +58,8 @@ QStringList PresetFolder::RefreshPresetList() const
 {
     QDir folder(m_presetFolder);
     folder.setNameFilters({QStringLiteral("*.Nddt*")});
-    folder.setFilter(QDir::Files);
+    // Hidden files too: a preset copied in under a leading dot is shown (saves refuse one).
+    folder.setFilter(QDir::Files | QDir::Hidden);
     folder.setSorting(QDir::Name | QDir::IgnoreCase);
     QStringList names;
     for (const QString& file : folder.entryList())

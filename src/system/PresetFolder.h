@@ -35,7 +35,7 @@ public:
     // Creates the folders where missing; falls back to the user's data folder when the
     // program's folder cannot take them.
     void EnsurePresetFolders();
-    // The preset names, sorted by file name regardless of case.
+    // The preset names, hidden ones included, sorted by file name regardless of case.
     QStringList RefreshPresetList() const;
 
     struct Outcome

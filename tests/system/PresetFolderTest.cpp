@@ -59,7 +59,11 @@ TEST_F(PresetFolderTest, ListShowsEveryPresetSortedRegardlessOfCase)
     for (const char* name : {"b.Nddt", "A.Nddt", "c.txt", "x.Nddt.bak"})
         writeFile(QLatin1String(name), "");
     QDir(folder.PresetFolderPath()).mkdir(QStringLiteral("sub.Nddt"));
-    EXPECT_EQ(folder.RefreshPresetList(), (QStringList{"A", "b", "x.Nddt.bak"}));
+    // A file copied in under a leading dot is listed and loads, though no save makes one.
+    writeFile(QStringLiteral(".hidden.Nddt"), PresetFormat::Encode(ParamStore{}));
+    EXPECT_EQ(folder.RefreshPresetList(), (QStringList{".hidden", "A", "b", "x.Nddt.bak"}));
+    ParamStore store;
+    EXPECT_TRUE(folder.LoadPreset(QStringLiteral(".hidden"), store, nullptr).ok);
 }
 
 TEST_F(PresetFolderTest, SaveThenLoadRestoresTheStoreAndLogsEveryValue)
