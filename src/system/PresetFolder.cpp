@@ -83,10 +83,21 @@ PresetFolder::Outcome PresetFolder::LoadPreset(const QString& name, ParamStore& 
 {
     if (!StaysInFolder(name))
         return {false, PresetText::InvalidName, QStringLiteral("name leaves the preset folder")};
-    QFile file(fileFor(name));
+    // Looked at before it is opened: opening a FIFO waits for a writer and a device may read
+    // without end. A link to a regular file is followed.
+    const QFileInfo info(fileFor(name));
+    if (!info.exists())
+        return {false, PresetText::NotFound, QStringLiteral("no such file")};
+    if (!info.isFile() || info.size() > PresetFormat::MaxFileSize)
+        return {false, PresetText::FormatError, QStringLiteral("not a regular file up to 1 MiB")};
+    QFile file(info.filePath());
     if (!file.open(QIODevice::ReadOnly))
         return {false, PresetText::NotFound, file.errorString()};
-    const PresetFormat::DecodeResult decoded = PresetFormat::Decode(file.readAll());
+    // Read no further than the limit, should the file have grown since.
+    const QByteArray content = file.read(PresetFormat::MaxFileSize + 1);
+    if (content.size() > PresetFormat::MaxFileSize)
+        return {false, PresetText::FormatError, QStringLiteral("larger than 1 MiB")};
+    const PresetFormat::DecodeResult decoded = PresetFormat::Decode(content);
     switch (decoded.error) {
     case PresetFormat::DecodeError::Format:
         return {false, PresetText::FormatError, decoded.detail};

@@ -10,6 +10,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <chrono>
+#include <csignal>
+#include <thread>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace aec {
 namespace {
 
@@ -31,6 +39,27 @@ protected:
     QTemporaryDir dir;
     PresetFolder folder;
 };
+
+// Loads in a child process, so a load that blocks or reads without end fails the test instead
+// of hanging it: true when the load was refused as a format error within two seconds.
+bool RefusedPromptly(const PresetFolder& folder, const QString& name)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        ParamStore store;
+        const PresetFolder::Outcome outcome = folder.LoadPreset(name, store, nullptr);
+        _exit(outcome.message.english == QStringLiteral("File format error!") ? 0 : 1);
+    }
+    int status = 0;
+    for (int waited = 0; waited < 200; ++waited) {
+        if (waitpid(child, &status, WNOHANG) == child)
+            return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    kill(child, SIGKILL);
+    waitpid(child, &status, 0);
+    return false;
+}
 
 TEST_F(PresetFolderTest, FoldersLieBesideTheProgram)
 {
@@ -161,6 +190,37 @@ TEST_F(PresetFolderTest, NamesThatLeaveTheFolderOrHideTheFileAreRefusedAndWriteN
                         .message.english.startsWith(QStringLiteral("Invalid name")));
     EXPECT_EQ(loaded, ParamStore{});
     EXPECT_TRUE(folder.LoadPreset(longest, loaded, nullptr).ok);
+}
+
+TEST_F(PresetFolderTest, OnlyRegularFilesUpToOneMegabyteAreRead)
+{
+    const QString presets = folder.PresetFolderPath() + "/";
+    ASSERT_EQ(mkfifo(QFile::encodeName(presets + "pipe.Nddt").constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), presets + "zero.Nddt"));
+    QFile huge(presets + "huge.Nddt");
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 30)); // sparse
+    huge.close();
+    for (const char* name : {"pipe", "zero", "huge"})
+        EXPECT_TRUE(RefusedPromptly(folder, QLatin1String(name))) << name;
+
+    // A good file grown to exactly 1 MiB in its first word, which the reader does not compare.
+    ParamStore store;
+    store.at(3, 3) = 12;
+    const QByteArray encoded = PresetFormat::Encode(store);
+    const QByteArray rest = encoded.mid(encoded.indexOf('\n') + 1);
+    const QByteArray number = " " + QByteArray::number(0xB1 ^ PresetFormat::HeaderMask);
+    const QByteArray word((((1 << 20) - rest.size() - 2) / 2) - number.size(), 'R');
+    const QByteArray first = PresetFormat::ScrambleLine(word + number).toLatin1();
+    writeFile(QStringLiteral("limit.Nddt"), first + "\r\n" + rest);
+    writeFile(QStringLiteral("over.Nddt"), first + "F\r\n" + rest); // a lone last digit is ignored
+    ASSERT_EQ(QFileInfo(presets + "limit.Nddt").size(), 1 << 20);
+    ASSERT_TRUE(QFile::link(presets + "limit.Nddt", presets + "link.Nddt"));
+    ParamStore loaded;
+    const PresetFolder::Outcome over = folder.LoadPreset(QStringLiteral("over"), loaded, nullptr);
+    EXPECT_EQ(over.message.english, QStringLiteral("File format error!"));
+    EXPECT_EQ(loaded, ParamStore{});
+    EXPECT_TRUE(folder.LoadPreset(QStringLiteral("link"), loaded, nullptr).ok);
+    EXPECT_EQ(loaded.at(3, 3), 12);
 }
 
 TEST_F(PresetFolderTest, AListedNameWithAFurtherExtensionLoadsThatWholeName)
