@@ -6,7 +6,7 @@
 namespace aec::fuzz {
 
 // Reads one arbitrary preset file and checks that a refused file yields nothing and an
-// accepted one only addresses cells of the store.
+// accepted one sets only parameters that a save writes.
 void ReadPresetFile(const std::uint8_t* data, std::size_t size);
 
 } // namespace aec::fuzz

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace aec {
 
 PresetFolder::PresetFolder(const QString& programFolder, const QString& fallbackFolder)
@@ -27,6 +29,20 @@ QString PresetFolder::fileFor(const QString& name) const
     return QDir(m_presetFolder).filePath(name + QLatin1String(PresetFormat::Extension));
 }
 
+bool PresetFolder::StaysInFolder(const QString& name)
+{
+    return std::none_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c == QLatin1Char('/') || c == QLatin1Char('\\') ||
+               c.category() == QChar::Other_Control;
+    });
+}
+
+bool PresetFolder::IsValidNewName(const QString& name)
+{
+    return !name.isEmpty() && name.size() <= MaxNameLength && !name.startsWith(QLatin1Char('.')) &&
+           StaysInFolder(name);
+}
+
 void PresetFolder::EnsurePresetFolders()
 {
     const auto writable = [](const QString& folder) {
@@ -42,7 +58,8 @@ QStringList PresetFolder::RefreshPresetList() const
 {
     QDir folder(m_presetFolder);
     folder.setNameFilters({QStringLiteral("*.Nddt*")});
-    folder.setFilter(QDir::Files);
+    // Hidden files too: a preset copied in under a leading dot is shown (saves refuse one).
+    folder.setFilter(QDir::Files | QDir::Hidden);
     folder.setSorting(QDir::Name | QDir::IgnoreCase);
     QStringList names;
     for (const QString& file : folder.entryList())
@@ -52,6 +69,8 @@ QStringList PresetFolder::RefreshPresetList() const
 
 PresetFolder::Outcome PresetFolder::SavePreset(const QString& name, const ParamStore& store) const
 {
+    if (!IsValidNewName(name))
+        return {false, PresetText::InvalidName, QStringLiteral("name refused")};
     QSaveFile file(fileFor(name));
     if (!file.open(QIODevice::WriteOnly) || file.write(PresetFormat::Encode(store)) < 0 ||
         !file.commit())
@@ -62,10 +81,23 @@ PresetFolder::Outcome PresetFolder::SavePreset(const QString& name, const ParamS
 PresetFolder::Outcome PresetFolder::LoadPreset(const QString& name, ParamStore& store,
                                                DiagnosticLog* log) const
 {
-    QFile file(fileFor(name));
+    if (!StaysInFolder(name))
+        return {false, PresetText::InvalidName, QStringLiteral("name leaves the preset folder")};
+    // Looked at before it is opened: opening a FIFO waits for a writer and a device may read
+    // without end. A link to a regular file is followed.
+    const QFileInfo info(fileFor(name));
+    if (!info.exists())
+        return {false, PresetText::NotFound, QStringLiteral("no such file")};
+    if (!info.isFile() || info.size() > PresetFormat::MaxFileSize)
+        return {false, PresetText::FormatError, QStringLiteral("not a regular file up to 1 MiB")};
+    QFile file(info.filePath());
     if (!file.open(QIODevice::ReadOnly))
         return {false, PresetText::NotFound, file.errorString()};
-    const PresetFormat::DecodeResult decoded = PresetFormat::Decode(file.readAll());
+    // Read no further than the limit, should the file have grown since.
+    const QByteArray content = file.read(PresetFormat::MaxFileSize + 1);
+    if (content.size() > PresetFormat::MaxFileSize)
+        return {false, PresetText::FormatError, QStringLiteral("larger than 1 MiB")};
+    const PresetFormat::DecodeResult decoded = PresetFormat::Decode(content);
     switch (decoded.error) {
     case PresetFormat::DecodeError::Format:
         return {false, PresetText::FormatError, decoded.detail};

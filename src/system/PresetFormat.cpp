@@ -94,6 +94,15 @@ QString StripPresetExtension(const QString& fileName)
     return fileName;
 }
 
+bool CarriesAddress(std::int32_t address)
+{
+    if (address == InputSelectAddress)
+        return true;
+    const int block = address / 256;
+    const int slot = address % 256;
+    return address >= 0 && block <= LastPresetBlock && slot <= SlotCount[block];
+}
+
 std::int32_t PresetChecksum(std::int32_t sum)
 {
     const std::int32_t t = Wrap(std::int64_t(sum ^ 0xFFFF) + 1);
@@ -173,10 +182,11 @@ DecodeResult Decode(const QByteArray& file)
                         QStringLiteral("line %1 is not two numbers").arg(i));
         address ^= i;
         value ^= i;
-        if (address < 0 || !ParameterTable::Contains(address / 256, address % 256))
-            return Fail(
-                DecodeError::Corrupted,
-                QStringLiteral("line %1 addresses %2, outside the store").arg(i).arg(address));
+        if (!CarriesAddress(address))
+            return Fail(DecodeError::Corrupted,
+                        QStringLiteral("line %1 addresses %2, which no preset carries")
+                            .arg(i)
+                            .arg(address));
         result.values.push_back({static_cast<ParamAddress>(address), value});
         sum = Wrap(std::int64_t(sum) + value);
     }

@@ -25,6 +25,13 @@ constexpr int TovikHeader = 0x01;
 constexpr int LastPresetBlock = 24;
 constexpr int InputSelectAddress = 7700; // block 30 slot 20
 constexpr const char* Extension = ".Nddt";
+// The largest file a load reads. A save writes at most 62,484 bytes (every value a ten-digit
+// negative number), under 40 KB with 16-bit values; anything far larger is not a preset.
+constexpr qint64 MaxFileSize = 1 << 20;
+
+// Whether a save writes this address: blocks 0 to 24, slots 0 up to and including SlotCount,
+// and the input selection. A file may set nothing else (7688, for one, is manager mode).
+bool CarriesAddress(std::int32_t address);
 
 // Each byte XOR the key byte of its position (restarting on every line), as two upper-case
 // hexadecimal digits.
@@ -52,7 +59,7 @@ struct PresetValue
 enum class DecodeError { None, Format, Corrupted };
 
 // Reads and checks a whole file before anything is applied: header, line count, every line's
-// hexadecimal text, both numbers of every line, every address inside the store, and the
+// hexadecimal text, both numbers of every line, every address one a save writes, and the
 // checksum. Only a file that passes everything yields values.
 struct DecodeResult
 {

@@ -6,8 +6,17 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <chrono>
+#include <csignal>
+#include <thread>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace aec {
 namespace {
@@ -30,6 +39,27 @@ protected:
     QTemporaryDir dir;
     PresetFolder folder;
 };
+
+// Loads in a child process, so a load that blocks or reads without end fails the test instead
+// of hanging it: true when the load was refused as a format error within two seconds.
+bool RefusedPromptly(const PresetFolder& folder, const QString& name)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        ParamStore store;
+        const PresetFolder::Outcome outcome = folder.LoadPreset(name, store, nullptr);
+        _exit(outcome.message.english == QStringLiteral("File format error!") ? 0 : 1);
+    }
+    int status = 0;
+    for (int waited = 0; waited < 200; ++waited) {
+        if (waitpid(child, &status, WNOHANG) == child)
+            return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    kill(child, SIGKILL);
+    waitpid(child, &status, 0);
+    return false;
+}
 
 TEST_F(PresetFolderTest, FoldersLieBesideTheProgram)
 {
@@ -58,7 +88,11 @@ TEST_F(PresetFolderTest, ListShowsEveryPresetSortedRegardlessOfCase)
     for (const char* name : {"b.Nddt", "A.Nddt", "c.txt", "x.Nddt.bak"})
         writeFile(QLatin1String(name), "");
     QDir(folder.PresetFolderPath()).mkdir(QStringLiteral("sub.Nddt"));
-    EXPECT_EQ(folder.RefreshPresetList(), (QStringList{"A", "b", "x.Nddt.bak"}));
+    // A file copied in under a leading dot is listed and loads, though no save makes one.
+    writeFile(QStringLiteral(".hidden.Nddt"), PresetFormat::Encode(ParamStore{}));
+    EXPECT_EQ(folder.RefreshPresetList(), (QStringList{".hidden", "A", "b", "x.Nddt.bak"}));
+    ParamStore store;
+    EXPECT_TRUE(folder.LoadPreset(QStringLiteral(".hidden"), store, nullptr).ok);
 }
 
 TEST_F(PresetFolderTest, SaveThenLoadRestoresTheStoreAndLogsEveryValue)
@@ -117,6 +151,76 @@ TEST_F(PresetFolderTest, RefusedFilesLeaveTheStoreUntouched)
     EXPECT_FALSE(garbage.ok);
     EXPECT_EQ(garbage.message.english, QStringLiteral("File format error!"));
     EXPECT_EQ(store, before);
+}
+
+TEST_F(PresetFolderTest, NamesThatLeaveTheFolderOrHideTheFileAreRefusedAndWriteNothing)
+{
+    ParamStore store;
+    store.at(0, 1) = 3;
+    const QString longest(64, QChar(0x6B4C)); // 64 Chinese characters
+    ASSERT_TRUE(folder.SavePreset(longest, store).ok);
+    const QStringList refused = {
+        QStringLiteral("../x"),        dir.path() + QStringLiteral("/abs"),
+        QStringLiteral("a\\b"),        QStringLiteral(".x"),
+        QStringLiteral(".."),          QStringLiteral("nul") + QChar(0) + "x",
+        QStringLiteral("tab\tx"),      QString(65, QLatin1Char('a')),
+        QString(300, QLatin1Char('a'))};
+    for (const QString& name : refused) {
+        const PresetFolder::Outcome saved = folder.SavePreset(name, store);
+        EXPECT_FALSE(saved.ok) << name.toStdString();
+        EXPECT_TRUE(saved.message.english.startsWith(QStringLiteral("Invalid name")));
+    }
+    QStringList written;
+    for (QDirIterator it(dir.path(), QDir::AllEntries | QDir::Hidden | QDir::System,
+                         QDirIterator::Subdirectories);
+         it.hasNext();)
+        if (it.next(), it.fileInfo().isFile())
+            written << it.fileName();
+    EXPECT_EQ(written, QStringList{longest + ".Nddt"});
+
+    // A preset one folder up, and one whose name a NUL would cut short, are never loaded.
+    QFile outside(folder.ModeFolder() + "/up.Nddt");
+    ASSERT_TRUE(outside.open(QIODevice::WriteOnly));
+    outside.write(PresetFormat::Encode(store));
+    outside.close();
+    ASSERT_TRUE(QFile::copy(outside.fileName(), folder.PresetFolderPath() + "/nul"));
+    ParamStore loaded;
+    for (const QString& name : {QStringLiteral("../up"), QStringLiteral("nul") + QChar(0) + "x"})
+        EXPECT_TRUE(folder.LoadPreset(name, loaded, nullptr)
+                        .message.english.startsWith(QStringLiteral("Invalid name")));
+    EXPECT_EQ(loaded, ParamStore{});
+    EXPECT_TRUE(folder.LoadPreset(longest, loaded, nullptr).ok);
+}
+
+TEST_F(PresetFolderTest, OnlyRegularFilesUpToOneMegabyteAreRead)
+{
+    const QString presets = folder.PresetFolderPath() + "/";
+    ASSERT_EQ(mkfifo(QFile::encodeName(presets + "pipe.Nddt").constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), presets + "zero.Nddt"));
+    QFile huge(presets + "huge.Nddt");
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 30)); // sparse
+    huge.close();
+    for (const char* name : {"pipe", "zero", "huge"})
+        EXPECT_TRUE(RefusedPromptly(folder, QLatin1String(name))) << name;
+
+    // A good file grown to exactly 1 MiB in its first word, which the reader does not compare.
+    ParamStore store;
+    store.at(3, 3) = 12;
+    const QByteArray encoded = PresetFormat::Encode(store);
+    const QByteArray rest = encoded.mid(encoded.indexOf('\n') + 1);
+    const QByteArray number = " " + QByteArray::number(0xB1 ^ PresetFormat::HeaderMask);
+    const QByteArray word((((1 << 20) - rest.size() - 2) / 2) - number.size(), 'R');
+    const QByteArray first = PresetFormat::ScrambleLine(word + number).toLatin1();
+    writeFile(QStringLiteral("limit.Nddt"), first + "\r\n" + rest);
+    writeFile(QStringLiteral("over.Nddt"), first + "F\r\n" + rest); // a lone last digit is ignored
+    ASSERT_EQ(QFileInfo(presets + "limit.Nddt").size(), 1 << 20);
+    ASSERT_TRUE(QFile::link(presets + "limit.Nddt", presets + "link.Nddt"));
+    ParamStore loaded;
+    const PresetFolder::Outcome over = folder.LoadPreset(QStringLiteral("over"), loaded, nullptr);
+    EXPECT_EQ(over.message.english, QStringLiteral("File format error!"));
+    EXPECT_EQ(loaded, ParamStore{});
+    EXPECT_TRUE(folder.LoadPreset(QStringLiteral("link"), loaded, nullptr).ok);
+    EXPECT_EQ(loaded.at(3, 3), 12);
 }
 
 TEST_F(PresetFolderTest, AListedNameWithAFurtherExtensionLoadsThatWholeName)

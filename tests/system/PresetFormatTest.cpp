@@ -34,6 +34,16 @@ QByteArray FileOf(const QStringList& plainLines)
     return file;
 }
 
+// A file carrying one parameter, with a right line count and checksum.
+QByteArray OneValueFile(int address, std::int32_t value)
+{
+    return FileOf({QStringLiteral("R3 %1").arg(0xB1 ^ HeaderMask),
+                   QStringLiteral("Tovik %1").arg(0x01 ^ HeaderMask),
+                   QStringLiteral("%1 %2").arg(address ^ 2).arg(value ^ 2),
+                   QStringLiteral("Intoal: 3"),
+                   QStringLiteral("CCCCK: %1").arg(PresetChecksum(value))});
+}
+
 TEST(PresetFormat, LinesAreScrambledWithTheKeyRestartingOnEveryLine)
 {
     // "R3 " XOR 6E 1D C4 gives 3C 2E E4.
@@ -133,6 +143,21 @@ TEST(PresetFormat, HeaderWordsAreNotComparedOnlyTheirNumbers)
     EXPECT_EQ(Decode(FileOf(lines)).error, DecodeError::None);
     lines[1] = QStringLiteral("Tovik %1").arg(0x02 ^ HeaderMask);
     EXPECT_EQ(Decode(FileOf(lines)).error, DecodeError::Format);
+}
+
+TEST(PresetFormat, OnlyAddressesASaveWritesAreAccepted)
+{
+    // Slots run up to and including the block's slot count: 164 in block 0, 60 in block 1, 70
+    // in block 6, 48 in block 24; then the input selection 7700.
+    for (int address : {0, 164, 256 + 60, 6 * 256 + 70, 24 * 256 + 48, 7700})
+        EXPECT_EQ(Decode(OneValueFile(address, 1)).error, DecodeError::None) << address;
+    // 7688 is manager mode; block 25 and up, and the system block, are never in a preset.
+    for (int address :
+         {256 + 61, 6 * 256 + 71, 24 * 256 + 49, 25 * 256, 29 * 256 + 3, 7688, 7699, 7701}) {
+        const DecodeResult decoded = Decode(OneValueFile(address, 1));
+        EXPECT_EQ(decoded.error, DecodeError::Corrupted) << address;
+        EXPECT_TRUE(decoded.values.empty()) << address;
+    }
 }
 
 // Every damaged file is refused as a whole, whatever the damage.

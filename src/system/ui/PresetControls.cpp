@@ -71,6 +71,11 @@ void PresetControls::saveClicked()
     const QString name = m_fileEdit ? m_fileEdit->text() : QString();
     if (name.isEmpty())
         return;
+    // Refused before the overwrite question: a listed hidden file cannot be saved over.
+    if (!PresetFolder::IsValidNewName(name)) {
+        tell(PresetText::InvalidName);
+        return;
+    }
     if (m_names.contains(name, Qt::CaseSensitive) && m_messages &&
         !m_messages->question(OverwriteQuestion, OverwriteCaption, MessageButtons::OkCancel))
         return;
@@ -85,6 +90,10 @@ void PresetControls::saveClicked()
 void PresetControls::loadClicked()
 {
     const QString name = m_fileEdit ? m_fileEdit->text() : QString();
+    if (!PresetFolder::StaysInFolder(name)) {
+        tell(PresetText::InvalidName);
+        return;
+    }
     const BilingualText question{QStringLiteral("加载模式：") + name + QStringLiteral(" ?"),
                                  QStringLiteral("Load File Data：") + name + QStringLiteral(" ?")};
     if (m_messages && !m_messages->question(question, ConfirmCaption, MessageButtons::YesNo))

@@ -120,6 +120,18 @@ TEST_F(SystemControls, DamagedPresetIsRefusedAndTheStoreKeepsItsValues)
     EXPECT_TRUE(session.isOnline()) << "nothing is downloaded";
 }
 
+TEST_F(SystemControls, ANameOutsideTheFolderIsRefusedBeforeAnyQuestion)
+{
+    messages.answer = true;
+    save(QStringLiteral("../Escaped"));
+    load(QStringLiteral("../Escaped"));
+    EXPECT_TRUE(messages.asked.isEmpty());
+    ASSERT_EQ(messages.informed.size(), 2);
+    EXPECT_TRUE(messages.informed.first().chinese.startsWith(QStringLiteral("名称无效")));
+    EXPECT_TRUE(messages.informed.last().english.startsWith(QStringLiteral("Invalid name")));
+    EXPECT_FALSE(QFile::exists(window.presets().folder().ModeFolder() + "/Escaped.Nddt"));
+}
+
 TEST_F(SystemControls, ClickingAListedPresetPutsItsNameInTheEdit)
 {
     save(QStringLiteral("One"));
