@@ -19,7 +19,8 @@
 
 namespace aec {
 
-// The session's variables, named as the protocol's documentation names them.
+// The session's variables, kept as plain integers under the names the link's timers and
+// handlers use for them.
 struct SessionState
 {
     static constexpr int Online = 2; // LinkState while online and idle; 0 otherwise
