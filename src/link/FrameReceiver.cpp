@@ -94,8 +94,10 @@ FrameReceiver::Step FrameReceiver::handleFrame(qsizetype& pos)
 
     m_log.append(QStringLiteral("缓存长度K:C:L=%1 %1 %2").arg(available).arg(length - 1));
     m_applier.ApplyFrame(QByteArrayView(m_pending).sliced(pos, frameSize));
-    pos += frameSize;
     m_flags.RxEvent = LinkFlags::DataFrame;
+    if (m_flags.Awaited.matches(At(m_pending, pos + 4), At(m_pending, pos + 5)))
+        m_flags.ReplyArrived = 1;
+    pos += frameSize;
     return Step::Progress;
 }
 

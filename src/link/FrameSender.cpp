@@ -147,4 +147,16 @@ bool FrameSender::TransferItem(int step, TransferDirection direction)
     return true;
 }
 
+LinkFlags::AwaitedReply FrameSender::LoadReply(int step)
+{
+    if (step >= 0 && step <= LastBlockStep)
+        return {step, LinkFlags::AwaitedReply::AnySlot};
+    if (step == ModeNameStep)
+        return {Block::System, SlotOf(CommandAddress::ModeName)};
+    const int item = step - FirstSystemItemStep;
+    if (item >= 0 && item < static_cast<int>(SystemItemAddresses.size()))
+        return {Block::System, SlotOf(SystemItemAddresses[item])};
+    return {};
+}
+
 } // namespace aec

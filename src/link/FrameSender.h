@@ -3,6 +3,7 @@
 #include "core/ParamAddress.h"
 #include "core/ParameterTable.h"
 #include "link/DevicePort.h"
+#include "link/LinkFlags.h"
 
 #include <QByteArray>
 
@@ -49,6 +50,10 @@ public:
 
     // The frame of step n of a bulk transfer.
     bool TransferItem(int step, TransferDirection direction);
+
+    // The data frame that answers step n of a load: a frame of block n for a block request,
+    // block 30 slot 0 for a mode name, block 30 at the item's slot for a system item.
+    static LinkFlags::AwaitedReply LoadReply(int step);
 
     // Bulk write of one block's stored values; block 29 is followed by the input selection.
     bool WriteBlock(int block);

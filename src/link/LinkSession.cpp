@@ -13,9 +13,8 @@ constexpr int LastModeNameIndex = 22; // the counter runs one ahead of the name 
 constexpr int HoldTickLimit = 50;     // one second of 20 ms ticks
 constexpr int PendingRetryLimit = 50; // about 51 s for a mode command
 constexpr int KeepAliveRetryLimit = 4;
-constexpr int RepeatStep0Ticks = 10;
-constexpr int RepeatTicks = 20;
-constexpr int AbandonTicks = 100;
+constexpr int RepeatAfterTicks = 32; // an unanswered step is sent again after 3.2 s
+constexpr int AbandonTicks = 100;    // and abandoned 10 s after that
 constexpr int TicksCap = 100;
 
 enum SessionEvents {
@@ -175,17 +174,25 @@ void LinkSession::startLoad(const BilingualText& status)
     // A load abandoned among the mode names would otherwise leave the counter part-way and
     // place every name of the next load at the wrong index.
     m_flags.ModeNameIndex = 0;
-    m_sender.TransferItem(0, TransferDirection::Load);
+    requestStep(1);
     ShowLinkStatus(status);
+}
+
+void LinkSession::startDownload()
+{
+    setTimers(false, true, false);
+    m_state.TransferStep = 0;
+    m_state.TransferTotal = DownloadTotal;
+    m_state.Direction = TransferDirection::Download;
+    ShowLinkStatus(LinkText::Download);
+    m_state.LinkState = 0;
+    requestStep(1);
 }
 
 void LinkSession::SessionEvent(int event)
 {
     switch (event) {
     case Linking:
-        // Cleared before the request goes out, so that an answer arriving at once counts.
-        m_flags.RxEvent = LinkFlags::None;
-        m_state.TransferTicks = 0;
         startLoad(LinkText::Linking);
         m_state.LinkState = 0;
         setColour(StatusColour::Neutral);
@@ -194,15 +201,8 @@ void LinkSession::SessionEvent(int event)
         startLoad(LinkText::Loading);
         return;
     case Download:
-        if (!isOnline())
-            return;
-        setTimers(false, true, false);
-        m_state.TransferStep = 0;
-        m_state.TransferTotal = DownloadTotal;
-        m_state.Direction = TransferDirection::Download;
-        ShowLinkStatus(LinkText::Download);
-        m_state.LinkState = 0;
-        m_sender.TransferItem(0, TransferDirection::Download);
+        if (isOnline())
+            startDownload();
         return;
     case Online: {
         const int mode = m_model.store.at(Block::Music, 161);
@@ -253,32 +253,47 @@ void LinkSession::Timer2Timer()
         ++s.TransferTicks;
     showDialog(true);
 
-    const bool answered =
-        m_flags.RxEvent == LinkFlags::DataFrame ||
-        (m_flags.RxEvent == LinkFlags::Acknowledged && s.Direction == TransferDirection::Download);
-    if (answered) {
+    if (stepAnswered()) {
         if (s.TransferStep >= s.TransferTotal) {
             m_flags.RxEvent = LinkFlags::None;
+            m_flags.Awaited = {};
             setTimer(Timer2, false);
             SessionEvent(Online);
             return;
         }
         advanceTransfer();
-        m_flags.RxEvent = LinkFlags::Repeat1;
-        s.TransferTicks = 0;
-    } else if (m_flags.RxEvent == LinkFlags::Repeat1 && s.TransferTicks > RepeatStep0Ticks) {
-        if (s.TransferStep == 0)
-            m_sender.TransferItem(0, s.Direction);
-        m_flags.RxEvent = LinkFlags::Repeat2;
-        s.TransferTicks = 0;
-    } else if (m_flags.RxEvent == LinkFlags::Repeat2 && s.TransferTicks > RepeatTicks) {
-        m_sender.TransferItem(s.TransferStep, s.Direction);
-        m_flags.RxEvent = LinkFlags::Abandon;
-        s.TransferTicks = 0;
-    } else if (m_flags.RxEvent == LinkFlags::Abandon && s.TransferTicks >= AbandonTicks) {
+    } else if (s.TransferRepeats == 0 && s.TransferTicks >= RepeatAfterTicks) {
+        requestStep(1);
+        s.TransferRepeats = 1;
+    } else if (s.TransferRepeats > 0 && s.TransferTicks >= AbandonTicks) {
         m_flags.RxEvent = LinkFlags::None;
+        m_flags.Awaited = {};
         SessionEvent(Failed);
     }
+}
+
+// A load step is answered only by the data frame of its own request; a download step, which
+// writes, by the acknowledgement (or a data frame) that follows its frames.
+bool LinkSession::stepAnswered() const
+{
+    if (m_state.Direction == TransferDirection::Load)
+        return m_flags.ReplyArrived == 1;
+    return m_flags.RxEvent == LinkFlags::Acknowledged || m_flags.RxEvent == LinkFlags::DataFrame;
+}
+
+// Sends the frame of the current step `times` times, counting only answers that arrive after it.
+void LinkSession::requestStep(int times)
+{
+    SessionState& s = m_state;
+    m_flags.RxEvent = LinkFlags::None;
+    m_flags.ReplyArrived = 0;
+    m_flags.Awaited = s.Direction == TransferDirection::Load
+                          ? FrameSender::LoadReply(s.TransferStep)
+                          : LinkFlags::AwaitedReply{};
+    for (int i = 0; i < times; ++i)
+        m_sender.TransferItem(s.TransferStep, s.Direction);
+    s.TransferTicks = 0;
+    s.TransferRepeats = 0;
 }
 
 // The step just answered leads to the next request. Mode names are asked for twice per tick,
@@ -294,8 +309,7 @@ void LinkSession::advanceTransfer()
             m_flags.ModeNameIndex = 0;
             s.TransferStep = FirstSystemItemStep;
         }
-        m_sender.TransferItem(s.TransferStep, s.Direction);
-        m_sender.TransferItem(s.TransferStep, s.Direction);
+        requestStep(2);
         return;
     }
     if (s.TransferStep == ModeNameStep - 1) {
@@ -304,7 +318,7 @@ void LinkSession::advanceTransfer()
         ++m_flags.ModeNameIndex;
     }
     ++s.TransferStep;
-    m_sender.TransferItem(s.TransferStep, s.Direction);
+    requestStep(1);
 }
 
 // ---- Sending --------------------------------------------------------------------------------

@@ -35,6 +35,7 @@ struct SessionState
     int TransferTotal = 38;
     TransferDirection Direction = TransferDirection::Load;
     int TransferTicks = 0;
+    int TransferRepeats = 0; // 1 once the unanswered step has been sent again
     int PortIndex = 0;
     int LastTriedPort = -1;
     int PanelLockState = 0; // 0 not yet linked this run, 1 linked; 2 is set by the panel lock
@@ -116,7 +117,10 @@ private:
     void setLinkedLook(bool linked);
     void showDialog(bool visible);
     void startLoad(const BilingualText& status);
+    void startDownload();
     void sendEntry(int index);
+    bool stepAnswered() const;
+    void requestStep(int times);
     void advanceTransfer();
     void keepAlive();
 

@@ -231,6 +231,26 @@ TEST_F(FrameReceiverTest, FalseStartSkipsOnlyTheStartByte)
     ExpectFlags(1, 1, 1);
 }
 
+// Every frame is stored, but only the awaited one counts as the answer to a request.
+TEST_F(FrameReceiverTest, OnlyTheAwaitedFrameIsMarkedAsTheReply)
+{
+    struct Row
+    {
+        int awaitedBlock, awaitedSlot, block, slot, arrived;
+    };
+    const Row rows[] = {{30, 2, 30, 2, 1}, {30, 2, 30, 3, 0}, {30, 2, 30, 64, 0},
+                        {30, 2, 2, 2, 0},  {4, -1, 4, 0, 1},  {4, -1, 4, 125, 1},
+                        {4, -1, 5, 0, 0},  {30, 0, 30, 0, 1}, {-1, -1, 0, 0, 0}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.block) + ":" + std::to_string(row.slot));
+        Link fresh;
+        fresh.flags.Awaited = {row.awaitedBlock, row.awaitedSlot};
+        fresh.receiver.receive(Reply(row.block, row.slot, Bytes("07 00")));
+        EXPECT_EQ(fresh.flags.ReplyArrived, row.arrived);
+        EXPECT_EQ(fresh.flags.RxEvent, 2);
+    }
+}
+
 TEST_F(FrameReceiverTest, BlockRepliesStoreConsecutiveValuesFromTheirSlot)
 {
     ParamStore expected;
