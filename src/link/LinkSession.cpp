@@ -113,7 +113,7 @@ void LinkSession::StartLink()
     m_selectedPort = m_portNames.isEmpty() ? -1 : 0;
     setTimers(true, false, false);
     setLinkedLook(true);
-    m_queue.clear();
+    forgetLinkActivity();
     ShowLinkStatus(LinkText::Search);
     m_state.TransferStep = 0;
     m_state.TransferTotal = LoadTotal;
@@ -125,10 +125,27 @@ void LinkSession::EndLink()
     m_state.LinkState = 0;
     setLinkedLook(false);
     setTimers(false, false, false);
+    forgetLinkActivity();
     m_sender.SendLinkCommand(LinkCode::Unlink);
     ShowLinkStatus(LinkText::Offline);
     m_state.TransferTotal = DownloadTotal;
     showDialog(false);
+}
+
+// Nothing sent on one link is answered on another: a mode command, a queued edit or a transfer
+// request left over from an ended, lost or failed link must never act on the next one.
+void LinkSession::forgetLinkActivity()
+{
+    m_queue.clear();
+    m_state.InFlightEntry = 0;
+    m_state.PendingAction = 0;
+    m_state.RetryCount = 0;
+    m_state.HoldTick = 0;
+    m_state.TransferRepeats = 0;
+    m_flags.ReadyToSend = 0;
+    m_flags.RxEvent = LinkFlags::None;
+    m_flags.Awaited = {};
+    m_flags.ReplyArrived = 0;
 }
 
 void LinkSession::CloseLink()
@@ -230,6 +247,7 @@ void LinkSession::SessionEvent(int event)
     case Failed:
         setTimer(Timer2, false);
         setTimer(Timer1, false);
+        forgetLinkActivity();
         m_state.SendSuppressed = 0;
         if (event == Lost)
             m_state.LinkState = 0;
@@ -258,6 +276,8 @@ void LinkSession::Timer2Timer()
             m_flags.RxEvent = LinkFlags::None;
             m_flags.Awaited = {};
             setTimer(Timer2, false);
+            if (s.Direction == TransferDirection::Load)
+                restoreQueuedEdits();
             SessionEvent(Online);
             return;
         }
@@ -266,10 +286,18 @@ void LinkSession::Timer2Timer()
         requestStep(1);
         s.TransferRepeats = 1;
     } else if (s.TransferRepeats > 0 && s.TransferTicks >= AbandonTicks) {
-        m_flags.RxEvent = LinkFlags::None;
-        m_flags.Awaited = {};
         SessionEvent(Failed);
     }
+}
+
+// Edits queued behind a mode recall were made after it: the reload has just overwritten them
+// in the store with the recalled values, so they are put back before the window is refreshed,
+// and the queue then carries them to the processor.
+void LinkSession::restoreQueuedEdits()
+{
+    for (const SendQueue::Entry& entry : m_queue.waiting())
+        if (ParamStore::Contains(entry.address))
+            m_model.store.at(entry.address) = entry.value;
 }
 
 // A load step is answered only by the data frame of its own request; a download step, which
@@ -400,7 +428,9 @@ void LinkSession::HoldTimerTimer()
         }
     }
 
-    if (m_flags.ReadyToSend == 1 && !m_queue.isEmpty()) {
+    // Only online: the queue waits while a reload or download that a pending action started
+    // runs, or its acknowledgements would be taken for the transfer's answers.
+    if (isOnline() && m_flags.ReadyToSend == 1 && !m_queue.isEmpty()) {
         m_flags.ReadyToSend = 0;
         s.RetryCount = 0;
         s.HoldTick = 0;

@@ -118,6 +118,8 @@ private:
     void showDialog(bool visible);
     void startLoad(const BilingualText& status);
     void startDownload();
+    void forgetLinkActivity();
+    void restoreQueuedEdits();
     void sendEntry(int index);
     bool stepAnswered() const;
     void requestStep(int times);

@@ -67,6 +67,17 @@ int SendQueue::findQueued(ParamAddress address) const
     return -1;
 }
 
+std::vector<SendQueue::Entry> SendQueue::waiting() const
+{
+    std::vector<Entry> entries;
+    entries.reserve(static_cast<std::size_t>(size()));
+    for (int i = m_read; i != m_write;) {
+        i = next(i);
+        entries.push_back(m_entries[i]);
+    }
+    return entries;
+}
+
 int SendQueue::dequeue()
 {
     if (isEmpty())

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace aec {
 
@@ -31,6 +32,8 @@ public:
     // Removes the oldest entry and returns its index; -1 when empty.
     int dequeue();
     const Entry& entry(int index) const { return m_entries[static_cast<std::size_t>(index)]; }
+    // The entries still waiting, oldest first.
+    std::vector<Entry> waiting() const;
 
     void clear() { m_read = m_write; }
     void resetIndexes() { m_read = m_write = 0; }

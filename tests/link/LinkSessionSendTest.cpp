@@ -199,6 +199,84 @@ TEST_F(LinkSessionModeTest, RecallThatWaitedInTheQueueAlsoLeadsToTheReload)
     EXPECT_EQ(refreshRequests, 2);
 }
 
+TEST_F(LinkSessionModeTest, RecallWaitingInTheQueueReloadsAndTheEditsQueuedBehindItWin)
+{
+    ASSERT_TRUE(linkOnline());
+    std::vector<int> gainAtRefresh;
+    QObject::connect(&session, &LinkSession::onlineRefreshRequested,
+                     [this, &gainAtRefresh] { gainAtRefresh.push_back(model.store.at(2, 11)); });
+    session.SetParameterPaced(MicBand1Frequency, 300);
+    model.SetParameter(ModeRecall, 7);
+    model.SetParameter(MicGain, 1000);
+    model.SetParameter(MicBand1Frequency, 301);
+    ASSERT_EQ(session.queue().size(), 3);
+
+    run(HoldTimer, 100);
+    ASSERT_TRUE(session.isTimerActive(Timer2));
+    EXPECT_EQ(run(Timer2, 1000), 60);
+    ASSERT_TRUE(session.isOnline());
+    EXPECT_EQ(gainAtRefresh, std::vector<int>{1000}) << "the window shows the later edit";
+
+    // The edits follow the recall to the processor, then the keep-alives resume.
+    EXPECT_THAT(runLogged(HoldTimer, 60), ElementsAre(TimedFrame{1, "F5 B1 06 B7 02 0B E8 03 A4"},
+                                                      TimedFrame{2, "F5 B1 06 B7 02 10 2D 01 EC"},
+                                                      TimedFrame{52, KeepAliveFrame}));
+    EXPECT_TRUE(session.isOnline());
+    EXPECT_EQ(processor.memory().value(2, 11), 1000);
+    EXPECT_EQ(processor.memory().value(2, 16), 301);
+    EXPECT_EQ(processor.memory().value(Block::System, 2), 7);
+    EXPECT_TRUE(storeMatches(processor.memory().blocks()));
+    EXPECT_THAT(messages.informed, IsEmpty());
+}
+
+TEST_F(LinkSessionModeTest, ModeCommandLeftUnansweredNeverActsOnALaterLink)
+{
+    const auto relink = [this] {
+        line.answersLost = false;
+        session.LinkBtnClick();
+        run(Timer1, 5);
+        run(Timer2, 200);
+        return session.isOnline();
+    };
+    ASSERT_TRUE(linkOnline());
+
+    // A store interrupted by unlinking.
+    line.answersLost = true;
+    session.StoreMode(3, "Ballad");
+    run(HoldTimer, 10);
+    session.LinkBtnClick();
+    ASSERT_TRUE(relink());
+    run(HoldTimer, 100);
+    EXPECT_THAT(messages.informed, IsEmpty());
+    EXPECT_EQ(modeListRebuilds, 0);
+
+    // A store that timed out.
+    line.deliverTo(session);
+    line.answersLost = true;
+    session.StoreMode(4, "Night");
+    run(HoldTimer, 3000);
+    ASSERT_EQ(messages.informed, QList<BilingualText>{LinkLostMessage});
+    ASSERT_TRUE(relink());
+    run(HoldTimer, 100);
+    EXPECT_EQ(messages.informed.size(), 1);
+    EXPECT_EQ(modeListRebuilds, 0);
+
+    // A recall that timed out.
+    line.deliverTo(session);
+    line.answersLost = true;
+    model.SetParameter(ModeRecall, 5);
+    run(HoldTimer, 3000);
+    ASSERT_EQ(messages.informed.size(), 2);
+    ASSERT_TRUE(relink());
+    const int refreshes = refreshRequests;
+    run(HoldTimer, 100);
+    EXPECT_TRUE(session.isOnline());
+    EXPECT_FALSE(session.isTimerActive(Timer2)) << "no reload of its own";
+    EXPECT_EQ(session.statusText(), OnlineText);
+    EXPECT_EQ(refreshRequests, refreshes);
+    EXPECT_EQ(messages.informed.size(), 2);
+}
+
 TEST_F(LinkSessionModeTest, StoredModeIsReportedOnlyOnItsOwnAcknowledgement)
 {
     ASSERT_TRUE(linkOnline());
