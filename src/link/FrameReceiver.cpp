@@ -69,6 +69,7 @@ FrameReceiver::Step FrameReceiver::handleAcknowledgement(qsizetype& pos)
     m_flags.Answered = 1;
     m_flags.ReadyToSend = 1;
     m_flags.RxEvent = LinkFlags::Acknowledged;
+    ++m_flags.Acknowledgements;
     return Step::Progress;
 }
 

@@ -60,8 +60,11 @@ QByteArray FrameSender::BuildParameterFrame(std::uint8_t command, ParamAddress a
 
 void FrameSender::SendParameterFrame(std::uint8_t command, ParamAddress address, std::int32_t value)
 {
-    if (m_port.isOpen())
-        (void)m_port.write(BuildParameterFrame(command, address, value));
+    if (!m_port.isOpen() || !m_port.write(BuildParameterFrame(command, address, value)))
+        return;
+    const bool unlink = address == CommandAddress::LinkCommand && value == LinkCode::Unlink;
+    if (command == Frame::WriteCommand && !unlink)
+        ++m_acknowledgedWrites;
 }
 
 bool FrameSender::SendFrame(std::uint8_t command, ParamAddress address, int dataCount)
@@ -71,7 +74,11 @@ bool FrameSender::SendFrame(std::uint8_t command, ParamAddress address, int data
     if (!m_port.isOpen())
         return true;
     const auto* data = reinterpret_cast<const char*>(FrameBuffer.data());
-    return m_port.write(BuildFrame(command, address, QByteArrayView(data, dataCount)));
+    if (!m_port.write(BuildFrame(command, address, QByteArrayView(data, dataCount))))
+        return false;
+    if (command == Frame::WriteCommand)
+        ++m_acknowledgedWrites;
+    return true;
 }
 
 void FrameSender::SendLinkCommand(std::uint8_t code)

@@ -31,6 +31,9 @@ struct LinkFlags
     int ModeNameIndex = 0;
     AwaitedReply Awaited; // set by the transfer before each request
     int ReplyArrived = 0; // 1 once a frame that Awaited matches has arrived
+    // Every acknowledgement counted: set against the writes sent, it tells whether an answer
+    // to an earlier frame is still on its way.
+    int Acknowledgements = 0;
 };
 
 } // namespace aec

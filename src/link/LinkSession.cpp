@@ -146,6 +146,18 @@ void LinkSession::forgetLinkActivity()
     m_flags.RxEvent = LinkFlags::None;
     m_flags.Awaited = {};
     m_flags.ReplyArrived = 0;
+    settleAcknowledgements();
+}
+
+int LinkSession::acknowledgementsOwed() const
+{
+    return m_sender.acknowledgedWrites() - m_flags.Acknowledgements - m_acknowledgementBaseline;
+}
+
+// From here on every write sent is owed an acknowledgement, and nothing before.
+void LinkSession::settleAcknowledgements()
+{
+    m_acknowledgementBaseline = m_sender.acknowledgedWrites() - m_flags.Acknowledgements;
 }
 
 void LinkSession::CloseLink()
@@ -191,12 +203,14 @@ void LinkSession::startLoad(const BilingualText& status)
     // A load abandoned among the mode names would otherwise leave the counter part-way and
     // place every name of the next load at the wrong index.
     m_flags.ModeNameIndex = 0;
+    settleAcknowledgements();
     requestStep(1);
     ShowLinkStatus(status);
 }
 
 void LinkSession::startDownload()
 {
+    settleAcknowledgements();
     setTimers(false, true, false);
     m_state.TransferStep = 0;
     m_state.TransferTotal = DownloadTotal;
@@ -218,8 +232,19 @@ void LinkSession::SessionEvent(int event)
         startLoad(LinkText::Loading);
         return;
     case Download:
-        if (isOnline())
+        if (!isOnline())
+            return;
+        if (m_flags.ReadyToSend == 1 && acknowledgementsOwed() <= 0) {
             startDownload();
+            return;
+        }
+        // An answer to an earlier frame is still on its way and must not be taken for block 0's:
+        // the download starts once it is in.
+        ShowLinkStatus(LinkText::Download);
+        m_state.LinkState = 0;
+        m_state.PendingAction = Download;
+        m_state.RetryCount = 0;
+        m_state.HoldTick = 0;
         return;
     case Online: {
         const int mode = m_model.store.at(Block::Music, 161);
@@ -412,11 +437,17 @@ void LinkSession::HoldTimerTimer()
 {
     SessionState& s = m_state;
     s.HoldTick = s.HoldTick <= HoldTickLimit ? s.HoldTick + 1 : HoldTickLimit;
+    // A second after the last send, an answer that has not come is taken as lost.
+    if (s.HoldTick == HoldTickLimit)
+        settleAcknowledgements();
 
-    if (m_flags.ReadyToSend == 1 && s.PendingAction != 0) {
+    if (s.PendingAction != 0 && pendingActionDue()) {
         const int action = s.PendingAction;
         s.PendingAction = 0;
-        SessionEvent(action);
+        if (action == Download)
+            startDownload();
+        else
+            SessionEvent(action);
         s.RetryCount = 0;
         s.HoldTick = 0;
     } else if (s.PendingAction != 0 && s.HoldTick == HoldTickLimit) {
@@ -439,6 +470,16 @@ void LinkSession::HoldTimerTimer()
 
     if (isOnline() && s.HoldTick == HoldTickLimit)
         keepAlive();
+}
+
+// A mode command runs on the next acknowledgement; a download that waits for earlier answers
+// starts once they are in, or after a second without them.
+bool LinkSession::pendingActionDue() const
+{
+    if (m_state.PendingAction != Download)
+        return m_flags.ReadyToSend == 1;
+    return m_state.HoldTick == HoldTickLimit ||
+           (m_flags.ReadyToSend == 1 && acknowledgementsOwed() <= 0);
 }
 
 // One second without a send: a keep-alive, or, while an acknowledgement is overdue, the

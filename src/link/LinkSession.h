@@ -119,6 +119,9 @@ private:
     void startLoad(const BilingualText& status);
     void startDownload();
     void forgetLinkActivity();
+    int acknowledgementsOwed() const;
+    void settleAcknowledgements();
+    bool pendingActionDue() const;
     void restoreQueuedEdits();
     void sendEntry(int index);
     bool stepAnswered() const;
@@ -143,6 +146,7 @@ private:
     StatusColour m_statusColour = StatusColour::Neutral;
     bool m_linkedLook = false;
     bool m_dialogVisible = false;
+    int m_acknowledgementBaseline = 0; // writes sent less acknowledgements received, settled
 };
 
 } // namespace aec

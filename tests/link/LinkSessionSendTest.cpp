@@ -231,13 +231,6 @@ TEST_F(LinkSessionModeTest, RecallWaitingInTheQueueReloadsAndTheEditsQueuedBehin
 
 TEST_F(LinkSessionModeTest, ModeCommandLeftUnansweredNeverActsOnALaterLink)
 {
-    const auto relink = [this] {
-        line.answersLost = false;
-        session.LinkBtnClick();
-        run(Timer1, 5);
-        run(Timer2, 200);
-        return session.isOnline();
-    };
     ASSERT_TRUE(linkOnline());
 
     // A store interrupted by unlinking.
@@ -245,7 +238,7 @@ TEST_F(LinkSessionModeTest, ModeCommandLeftUnansweredNeverActsOnALaterLink)
     session.StoreMode(3, "Ballad");
     run(HoldTimer, 10);
     session.LinkBtnClick();
-    ASSERT_TRUE(relink());
+    ASSERT_TRUE(linkAgain());
     run(HoldTimer, 100);
     EXPECT_THAT(messages.informed, IsEmpty());
     EXPECT_EQ(modeListRebuilds, 0);
@@ -256,7 +249,7 @@ TEST_F(LinkSessionModeTest, ModeCommandLeftUnansweredNeverActsOnALaterLink)
     session.StoreMode(4, "Night");
     run(HoldTimer, 3000);
     ASSERT_EQ(messages.informed, QList<BilingualText>{LinkLostMessage});
-    ASSERT_TRUE(relink());
+    ASSERT_TRUE(linkAgain());
     run(HoldTimer, 100);
     EXPECT_EQ(messages.informed.size(), 1);
     EXPECT_EQ(modeListRebuilds, 0);
@@ -267,7 +260,7 @@ TEST_F(LinkSessionModeTest, ModeCommandLeftUnansweredNeverActsOnALaterLink)
     model.SetParameter(ModeRecall, 5);
     run(HoldTimer, 3000);
     ASSERT_EQ(messages.informed.size(), 2);
-    ASSERT_TRUE(relink());
+    ASSERT_TRUE(linkAgain());
     const int refreshes = refreshRequests;
     run(HoldTimer, 100);
     EXPECT_TRUE(session.isOnline());
@@ -372,6 +365,63 @@ TEST_F(LinkSessionDownloadTest,
     EXPECT_TRUE(storeMatches(processor.memory().blocks()));
     EXPECT_EQ(processor.memory().value(Block::System, 20), 3);
     EXPECT_THAT(messages.informed, IsEmpty());
+}
+
+TEST_F(LinkSessionDownloadTest, TakesOnlyTheAcknowledgementOfItsOwnFirstFrameForBlockZero)
+{
+    // Each time the processor stops answering just as the download is asked for: the only
+    // acknowledgement to come answers an earlier frame, so block 0 is repeated and abandoned.
+    const auto expectBlockZeroUnanswered = [this](const std::size_t mark) {
+        ASSERT_TRUE(session.isTimerActive(Timer2));
+        EXPECT_EQ(line.framesSince(mark).size(), 2u) << "block 0 in two frames";
+        std::vector<int> ticks;
+        for (const TimedFrame& frame : runLogged(Timer2, 131))
+            ticks.push_back(frame.first);
+        EXPECT_EQ(ticks, (std::vector<int>{32, 32}));
+        EXPECT_EQ(run(Timer2, 1000), 1);
+        EXPECT_EQ(messages.informed.last(), LinkFailedMessage);
+    };
+    ASSERT_TRUE(linkOnline());
+
+    // The keep-alive's acknowledgement came in before the download was asked for.
+    run(HoldTimer, 51);
+    line.answersLost = true;
+    std::size_t mark = line.writes.size();
+    session.SessionEvent(6);
+    expectBlockZeroUnanswered(mark);
+
+    // The keep-alive's acknowledgement is still on its way: the download waits for it.
+    ASSERT_TRUE(linkAgain());
+    run(HoldTimer, 50);
+    line.answersLost = true;
+    mark = line.writes.size();
+    session.SessionEvent(6);
+    EXPECT_THAT(line.framesSince(mark), IsEmpty());
+    EXPECT_EQ(session.statusText(), DownloadText);
+    EXPECT_FALSE(session.isOnline());
+    EXPECT_EQ(run(HoldTimer, 10), 1);
+    expectBlockZeroUnanswered(mark);
+
+    // So is the acknowledgement of an edit that went out at once.
+    ASSERT_TRUE(linkAgain());
+    run(HoldTimer, 10);
+    model.SetParameter(MicGain, 1000);
+    line.answersLost = true;
+    mark = line.writes.size();
+    session.SessionEvent(6);
+    EXPECT_EQ(run(HoldTimer, 10), 1);
+    expectBlockZeroUnanswered(mark);
+
+    // An acknowledgement that never comes holds the download back for a second only.
+    ASSERT_TRUE(linkAgain());
+    run(HoldTimer, 10);
+    line.answersLost = true;
+    model.SetParameter(MicGain, 1001);
+    mark = line.writes.size();
+    session.SessionEvent(6);
+    EXPECT_EQ(run(HoldTimer, 100), 50);
+    expectBlockZeroUnanswered(mark);
+    EXPECT_EQ(messages.informed.size(), 4);
 }
 
 TEST_F(LinkSessionDownloadTest, IsIgnoredWhileNotOnline)
