@@ -89,6 +89,26 @@ TEST_F(LinkSessionSendTest, TenPacedValuesGoOutOnePerAcknowledgementFromTheHoldT
     EXPECT_EQ(ParameterWrite(MicGain, 1000), "F5 B1 06 B7 02 0B E8 03 A4");
 }
 
+TEST_F(LinkSessionSendTest, SixHundredParametersBehindOneAcknowledgementAllReachTheProcessor)
+{
+    ASSERT_TRUE(linkOnline());
+    session.SetParameterPaced(MicGain, 1);
+    // Block 0 slots 0 to 163, block 2 slots 0 to 113, and so on: 600 processor addresses.
+    for (int n = 0, block = 0, slot = 0; n < 600; ++n, ++slot) {
+        if (slot == SlotCount[block]) {
+            slot = 0;
+            block += 2;
+        }
+        model.SetDeviceParameter(MakeAddress(block, slot), 7000 + n);
+    }
+    ASSERT_EQ(session.queue().size(), 600);
+
+    run(HoldTimer, 2000);
+    EXPECT_TRUE(session.queue().isEmpty());
+    EXPECT_TRUE(session.isOnline());
+    EXPECT_TRUE(storeMatches(processor.memory().blocks()));
+}
+
 TEST_F(LinkSessionSendTest, UnacknowledgedFrameIsSentAgainEveryOtherSecondUntilTheLinkIsLost)
 {
     ASSERT_TRUE(linkOnline());
