@@ -170,6 +170,7 @@ void LinkSession::CloseLink()
 
 void LinkSession::Timer1Timer()
 {
+    m_receiver.lineTick(TimerPeriodMs[Timer1]);
     showDialog(true);
     if (m_flags.Answered == 1) {
         SessionEvent(Linking);
@@ -291,6 +292,7 @@ void LinkSession::SessionEvent(int event)
 
 void LinkSession::Timer2Timer()
 {
+    m_receiver.lineTick(TimerPeriodMs[Timer2]);
     SessionState& s = m_state;
     if (s.TransferTicks < TicksCap)
         ++s.TransferTicks;
@@ -435,6 +437,7 @@ void LinkSession::StoreMode(int index, const QByteArray& name)
 
 void LinkSession::HoldTimerTimer()
 {
+    m_receiver.lineTick(TimerPeriodMs[HoldTimer]);
     SessionState& s = m_state;
     s.HoldTick = s.HoldTick <= HoldTickLimit ? s.HoldTick + 1 : HoldTickLimit;
     // A second after the last send, an answer that has not come is taken as lost.

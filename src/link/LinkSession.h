@@ -90,6 +90,7 @@ public:
     const SendQueue& queue() const { return m_queue; }
     FrameSender& sender() { return m_sender; }
     FrameApplier& applier() { return m_applier; }
+    const FrameReceiver& receiver() const { return m_receiver; }
 
     const BilingualText& statusText() const { return m_statusText; }
     StatusColour statusColour() const { return m_statusColour; }

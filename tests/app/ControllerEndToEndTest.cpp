@@ -104,6 +104,30 @@ TEST_F(ControllerEndToEnd, LoadSurvivesGarbageAndBadChecksumsOnTheLine)
     EXPECT_GT(session().applier().checksumErrorCount(), 0);
     EXPECT_TRUE(
         controller->log().lines().join('\n').contains(QStringLiteral("校验数据匹配不一致")));
+    EXPECT_GT(session().receiver().abandonedStartCount(), 0) << "the noise holds false starts";
+
+    // Keep-alives and their acknowledgements cross the same noise.
+    RunFor(6000);
+    EXPECT_TRUE(session().isOnline());
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(ControllerEndToEnd, OnlineLinkSurvivesAStrayFrameStartAndItsStoreIsUntouched)
+{
+    startWith({});
+    ASSERT_TRUE(linkOnline());
+    RunFor(1200); // a keep-alive or two
+    const ParamStore before = controller->model().store;
+
+    host->processor().transmitNoise(QByteArray::fromHex("F5B1FFB70000"));
+    RunFor(6000); // past the five silent seconds that end a link
+    EXPECT_TRUE(session().isOnline());
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_TRUE(controller->model().store == before);
+    EXPECT_EQ(session().receiver().abandonedStartCount(), 1);
+
+    controller->model().SetParameter(MakeAddress(2, 11), 1000);
+    EXPECT_TRUE(RunUntil([this] { return memory().value(2, 11) == 1000; }, 2000));
 }
 
 TEST_F(ControllerEndToEnd, ProcessorThatFallsSilentIsDeclaredLostWithinFiveSecondsOfItsLastAnswer)

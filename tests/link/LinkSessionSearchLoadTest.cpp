@@ -391,6 +391,24 @@ TEST_F(LinkSessionOnlineTest, LossIsDeclaredAtTheThreeHundredthTickWithoutAnswer
     EXPECT_EQ(messages.informed, QList<BilingualText>{LinkLostMessage});
 }
 
+TEST_F(LinkSessionOnlineTest, StrayFrameStartOnAnIdleLineNeitherEndsTheLinkNorReachesTheStore)
+{
+    ASSERT_TRUE(linkOnline());
+    run(HoldTimer, 10);
+    const ParamStore before = model.store;
+    session.ComPortRxChar(QByteArray::fromHex("F5B1FFB70000"));
+
+    // Only the keep-alives go out: each is answered, none is repeated.
+    std::vector<TimedFrame> expected;
+    for (int tick = 40; tick <= 400; tick += 50)
+        expected.emplace_back(tick, KeepAliveFrame);
+    EXPECT_EQ(runLogged(HoldTimer, 400), expected);
+    EXPECT_TRUE(session.isOnline());
+    EXPECT_THAT(messages.informed, IsEmpty());
+    EXPECT_TRUE(model.store == before);
+    EXPECT_EQ(session.receiver().abandonedStartCount(), 1);
+}
+
 // ---- Ending a link ----------------------------------------------------------------------------
 
 TEST_F(LinkSessionOnlineTest, PulledAdapterGoesOfflineAndIsFoundAgainOncePluggedBackIn)
