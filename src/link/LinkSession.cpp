@@ -149,17 +149,6 @@ void LinkSession::forgetLinkActivity()
     settleAcknowledgements();
 }
 
-int LinkSession::acknowledgementsOwed() const
-{
-    return m_sender.acknowledgedWrites() - m_flags.Acknowledgements - m_acknowledgementBaseline;
-}
-
-// From here on every write sent is owed an acknowledgement, and nothing before.
-void LinkSession::settleAcknowledgements()
-{
-    m_acknowledgementBaseline = m_sender.acknowledgedWrites() - m_flags.Acknowledgements;
-}
-
 void LinkSession::CloseLink()
 {
     if (isOnline())

@@ -120,8 +120,15 @@ private:
     void startLoad(const BilingualText& status);
     void startDownload();
     void forgetLinkActivity();
-    int acknowledgementsOwed() const;
-    void settleAcknowledgements();
+    int acknowledgementsOwed() const
+    {
+        return m_sender.acknowledgedWrites() - m_flags.Acknowledgements - m_acknowledgementBaseline;
+    }
+    // From here on every write sent is owed an acknowledgement, and nothing before.
+    void settleAcknowledgements()
+    {
+        m_acknowledgementBaseline = m_sender.acknowledgedWrites() - m_flags.Acknowledgements;
+    }
     bool pendingActionDue() const;
     void restoreQueuedEdits();
     void sendEntry(int index);
