@@ -46,9 +46,16 @@ void FeedReceiver(const std::uint8_t* data, std::size_t size)
         bytes += chunk;
         remaining -= chunk;
 
-        // A held frame is never longer than the largest frame (length byte 255).
-        Check(r.receiver.pendingSize() <= 258, "pending bytes beyond one frame");
+        // A held frame is never longer than the largest frame (length byte 255) and the first
+        // bytes of a header begun at its last byte.
+        Check(r.receiver.pendingSize() <= 258 + 2, "pending bytes beyond one frame");
         Check(r.flags.RxEvent >= 0 && r.flags.RxEvent <= 2, "receive event out of range");
+        // Now and then the line falls quiet for a tenth of a second: nothing stays held.
+        if ((state >> 8) % 8 == 0) {
+            r.receiver.lineTick(100);
+            r.receiver.lineTick(100);
+            Check(r.receiver.pendingSize() == 0, "bytes held after the line went quiet");
+        }
     }
     for (const QString& name : r.texts.ModeNames)
         Check(name.size() <= 20, "mode name longer than 20");

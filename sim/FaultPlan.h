@@ -17,7 +17,8 @@ struct FaultPlan
     int hangUpAfterFrames = -1;        // hang up the line once this many frames have arrived
     double dropAcknowledgements = 0.0; // share of acknowledgements left out
     double corruptChecksums = 0.0;     // share of data frames sent with a wrong checksum
-    double insertGarbage = 0.0;        // share of answers preceded by stray bytes
+    double insertGarbage = 0.0;        // share of answers preceded by stray bytes (some of them
+                                       // a false frame start)
     int answerDelayMs = 0;             // every answer goes out this late
 
     bool any() const

@@ -261,6 +261,9 @@ bool SimulatedProcessor::chance(double share)
 
 // Line noise: up to eight random bytes. A frame-start byte inside the noise is followed by
 // a zero, so the noise never forges a frame or an acknowledgement; the controller must skip it.
+// One noise in four ends in a false frame start instead: a header claiming a frame of random
+// length, which swallows the answer behind it unless the controller looks inside. Its block is
+// above 30, so one that happens to close on a right checksum stores nothing.
 QByteArray SimulatedProcessor::garbage()
 {
     const int count = std::uniform_int_distribution<int>(1, 8)(m_random);
@@ -272,7 +275,20 @@ QByteArray SimulatedProcessor::garbage()
         if ((b == Lead || b == 0xEE) && i + 1 < count)
             bytes.append('\0');
     }
+    if (std::uniform_int_distribution<int>(0, 3)(m_random) == 0) {
+        bytes.append(static_cast<char>(Lead)).append(static_cast<char>(Second));
+        bytes.append(static_cast<char>(std::uniform_int_distribution<int>(4, 255)(m_random)));
+        bytes.append(static_cast<char>(Write));
+        bytes.append(static_cast<char>(std::uniform_int_distribution<int>(31, 255)(m_random)));
+        bytes.append(static_cast<char>(byte(m_random)));
+    }
     return bytes;
+}
+
+void SimulatedProcessor::transmitNoise(const QByteArray& bytes)
+{
+    if (!m_hungUp)
+        emit transmitted(bytes);
 }
 
 } // namespace aec::sim

@@ -28,6 +28,8 @@ public:
 
     // Bytes from the controller, in any chunks.
     void receive(QByteArrayView bytes);
+    // Puts bytes on the line between answers, as noise on the line would.
+    void transmitNoise(const QByteArray& bytes);
 
     int framesReceived() const { return m_framesReceived; }
     int badChecksumsReceived() const { return m_badChecksums; }

@@ -63,7 +63,9 @@ void AddSimulatorOptions(QCommandLineParser& parser)
         {"drop-acks", "Leave out this share (0 to 1) of the acknowledgements.", "share"},
         {"corrupt-checksums", "Send this share (0 to 1) of data frames with a wrong checksum.",
          "share"},
-        {"garbage", "Put up to eight stray bytes before this share (0 to 1) of the answers.",
+        {"garbage",
+         "Put up to eight stray bytes, sometimes ending in a false frame start, before this "
+         "share (0 to 1) of the answers.",
          "share"},
         {"delay", "Send every answer this many milliseconds late.", "ms"},
     });

@@ -12,8 +12,9 @@ namespace aec {
 
 // Verifies one complete data frame from the processor and stores what it carries: block
 // values into the store, system values, mode names, codes and the device identity. A frame
-// with a wrong checksum is logged and still stored, as the processor's answers have always
-// been taken; a reply that addresses cells outside the tables stores what fits and logs the rest.
+// with a wrong checksum is logged and still stored, because the processor may send its answers
+// so and expects them taken; a reply that addresses cells outside the tables stores what fits
+// and logs the rest.
 class FrameApplier : public QObject
 {
     Q_OBJECT

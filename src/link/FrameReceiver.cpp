@@ -2,6 +2,9 @@
 
 #include "link/DeviceFrame.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace aec {
 namespace {
 
@@ -20,6 +23,30 @@ bool IsCommand(std::uint8_t byte)
     return byte == Frame::WriteCommand || byte == Frame::ReadCommand;
 }
 
+enum class Start { No, Maybe, Yes };
+
+// Whether the bytes from `at` begin an acknowledgement or a frame, as far as they go. Each
+// header byte is judged as soon as it is here; a length below 4 cannot hold command, address
+// and checksum.
+Start StartAt(const QByteArray& bytes, qsizetype at)
+{
+    const qsizetype available = bytes.size() - at;
+    const std::uint8_t first = At(bytes, at);
+    if (first == Frame::AckLead) {
+        if (available < 2)
+            return Start::Maybe;
+        const std::uint8_t code = At(bytes, at + 1);
+        return code == Frame::AckCode1 || code == Frame::AckCode2 ? Start::Yes : Start::No;
+    }
+    if (first != Frame::Header1)
+        return Start::No;
+    if ((available >= 2 && At(bytes, at + 1) != Frame::Header2) ||
+        (available >= 3 && At(bytes, at + 2) < Frame::LengthOverhead) ||
+        (available >= 4 && !IsCommand(At(bytes, at + 3))))
+        return Start::No;
+    return available >= 4 ? Start::Yes : Start::Maybe;
+}
+
 } // namespace
 
 FrameReceiver::FrameReceiver(LinkFlags& flags, FrameApplier& applier, DiagnosticLog& log)
@@ -30,6 +57,38 @@ FrameReceiver::FrameReceiver(LinkFlags& flags, FrameApplier& applier, Diagnostic
 void FrameReceiver::receive(QByteArrayView bytes)
 {
     m_pending.append(bytes.data(), bytes.size());
+    m_heard = true;
+    parse();
+}
+
+void FrameReceiver::lineTick(int periodMs)
+{
+    if (std::exchange(m_heard, false)) {
+        m_quietMs = 0;
+        return;
+    }
+    if (m_pending.isEmpty())
+        return;
+    m_quietMs += periodMs;
+    if (m_quietMs < QuietLimitMs)
+        return;
+    // Every byte held has waited past the read time-out: nothing still incomplete among them
+    // is a frame in progress.
+    m_quietMs = 0;
+    m_lineQuiet = true;
+    parse();
+    m_lineQuiet = false;
+}
+
+void FrameReceiver::reset()
+{
+    m_pending.clear();
+    m_heard = false;
+    m_quietMs = 0;
+}
+
+void FrameReceiver::parse()
+{
     qsizetype pos = 0;
     while (handleOne(pos) == Step::Progress) {
     }
@@ -56,10 +115,10 @@ FrameReceiver::Step FrameReceiver::handleOne(qsizetype& pos)
 
 FrameReceiver::Step FrameReceiver::handleAcknowledgement(qsizetype& pos)
 {
-    if (m_pending.size() - pos < 2)
+    const Start start = StartAt(m_pending, pos);
+    if (start == Start::Maybe && !m_lineQuiet)
         return Step::NeedMore;
-    const std::uint8_t code = At(m_pending, pos + 1);
-    if (code != Frame::AckCode1 && code != Frame::AckCode2) {
+    if (start != Start::Yes) {
         // Not an acknowledgement: search again from the byte after the lead, which may
         // itself start a frame.
         pos += 1;
@@ -69,33 +128,65 @@ FrameReceiver::Step FrameReceiver::handleAcknowledgement(qsizetype& pos)
     m_flags.Answered = 1;
     m_flags.ReadyToSend = 1;
     m_flags.RxEvent = LinkFlags::Acknowledged;
+    ++m_flags.Acknowledgements;
     return Step::Progress;
 }
 
 FrameReceiver::Step FrameReceiver::handleFrame(qsizetype& pos)
 {
-    // Each header byte is judged as soon as it is here, so a stray 0xF5 never holds back the
-    // acknowledgement or frame behind it. A length below 4 cannot hold command, address and
-    // checksum.
-    const qsizetype available = m_pending.size() - pos;
-    const bool falseStart = (available >= 2 && At(m_pending, pos + 1) != Frame::Header2) ||
-                            (available >= 3 && At(m_pending, pos + 2) < Frame::LengthOverhead) ||
-                            (available >= 4 && !IsCommand(At(m_pending, pos + 3)));
-    if (falseStart) {
+    // A start byte that does not begin a frame costs only itself.
+    const Start start = StartAt(m_pending, pos);
+    if (start == Start::No) {
         pos += 1;
         return Step::Progress;
     }
-    if (available < 4)
-        return Step::NeedMore;
+    const qsizetype available = m_pending.size() - pos;
+    if (start == Start::Maybe)
+        return needMore(pos);
     const int length = At(m_pending, pos + 2);
     const qsizetype frameSize = length + 3;
     if (available < frameSize)
-        return Step::NeedMore;
+        return needMore(pos);
+
+    const QByteArrayView frame = QByteArrayView(m_pending).sliced(pos, frameSize);
+    if (FrameChecksum(frame.first(frameSize - 1)) != At(m_pending, pos + frameSize - 1)) {
+        Start inside = Start::No;
+        for (qsizetype i = pos + 1; i < pos + frameSize && inside != Start::Yes; ++i)
+            if (const Start found = StartAt(m_pending, i); found != Start::No)
+                inside = found;
+        if (inside == Start::Maybe && !m_lineQuiet)
+            return Step::NeedMore; // the start inside is not complete yet
+        if (inside == Start::Yes)
+            return abandonStart(pos, "bad checksum, a frame starts inside");
+        // Otherwise it is the processor's own answer with a damaged checksum, which is stored
+        // all the same: the processor may send its answers so and rely on them being taken.
+    }
 
     m_log.append(QStringLiteral("缓存长度K:C:L=%1 %1 %2").arg(available).arg(length - 1));
-    m_applier.ApplyFrame(QByteArrayView(m_pending).sliced(pos, frameSize));
-    pos += frameSize;
+    m_applier.ApplyFrame(frame);
     m_flags.RxEvent = LinkFlags::DataFrame;
+    if (m_flags.Awaited.matches(At(m_pending, pos + 4), At(m_pending, pos + 5)))
+        m_flags.ReplyArrived = 1;
+    pos += frameSize;
+    return Step::Progress;
+}
+
+// An incomplete frame waits for its bytes, unless the line has gone quiet.
+FrameReceiver::Step FrameReceiver::needMore(qsizetype& pos)
+{
+    if (!m_lineQuiet)
+        return Step::NeedMore;
+    return abandonStart(pos, "incomplete when the line went quiet");
+}
+
+FrameReceiver::Step FrameReceiver::abandonStart(qsizetype& pos, const char* why)
+{
+    ++m_abandonedStarts;
+    const qsizetype shown = std::min<qsizetype>(m_pending.size() - pos, Frame::HeaderSize);
+    m_log.append(QStringLiteral("丢弃帧头(%1): %2")
+                     .arg(QLatin1String(why))
+                     .arg(HexDump(QByteArrayView(m_pending).sliced(pos, shown))));
+    pos += 1;
     return Step::Progress;
 }
 

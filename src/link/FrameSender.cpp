@@ -60,8 +60,11 @@ QByteArray FrameSender::BuildParameterFrame(std::uint8_t command, ParamAddress a
 
 void FrameSender::SendParameterFrame(std::uint8_t command, ParamAddress address, std::int32_t value)
 {
-    if (m_port.isOpen())
-        (void)m_port.write(BuildParameterFrame(command, address, value));
+    if (!m_port.isOpen() || !m_port.write(BuildParameterFrame(command, address, value)))
+        return;
+    const bool unlink = address == CommandAddress::LinkCommand && value == LinkCode::Unlink;
+    if (command == Frame::WriteCommand && !unlink)
+        ++m_acknowledgedWrites;
 }
 
 bool FrameSender::SendFrame(std::uint8_t command, ParamAddress address, int dataCount)
@@ -71,7 +74,11 @@ bool FrameSender::SendFrame(std::uint8_t command, ParamAddress address, int data
     if (!m_port.isOpen())
         return true;
     const auto* data = reinterpret_cast<const char*>(FrameBuffer.data());
-    return m_port.write(BuildFrame(command, address, QByteArrayView(data, dataCount)));
+    if (!m_port.write(BuildFrame(command, address, QByteArrayView(data, dataCount))))
+        return false;
+    if (command == Frame::WriteCommand)
+        ++m_acknowledgedWrites;
+    return true;
 }
 
 void FrameSender::SendLinkCommand(std::uint8_t code)
@@ -145,6 +152,18 @@ bool FrameSender::TransferItem(int step, TransferDirection direction)
     if (item < static_cast<int>(SystemItemAddresses.size()))
         return SendFrame(Frame::ReadCommand, SystemItemAddresses[item], 0);
     return true;
+}
+
+LinkFlags::AwaitedReply FrameSender::LoadReply(int step)
+{
+    if (step >= 0 && step <= LastBlockStep)
+        return {step, LinkFlags::AwaitedReply::AnySlot};
+    if (step == ModeNameStep)
+        return {Block::System, SlotOf(CommandAddress::ModeName)};
+    const int item = step - FirstSystemItemStep;
+    if (item >= 0 && item < static_cast<int>(SystemItemAddresses.size()))
+        return {Block::System, SlotOf(SystemItemAddresses[item])};
+    return {};
 }
 
 } // namespace aec

@@ -3,6 +3,7 @@
 #include "core/ParamAddress.h"
 #include "core/ParameterTable.h"
 #include "link/DevicePort.h"
+#include "link/LinkFlags.h"
 
 #include <QByteArray>
 
@@ -50,6 +51,13 @@ public:
     // The frame of step n of a bulk transfer.
     bool TransferItem(int step, TransferDirection direction);
 
+    // The data frame that answers step n of a load: a frame of block n for a block request,
+    // block 30 slot 0 for a mode name, block 30 at the item's slot for a system item.
+    static LinkFlags::AwaitedReply LoadReply(int step);
+
+    // Frames written that the processor acknowledges: every write but the unlink.
+    int acknowledgedWrites() const { return m_acknowledgedWrites; }
+
     // Bulk write of one block's stored values; block 29 is followed by the input selection.
     bool WriteBlock(int block);
 
@@ -64,6 +72,7 @@ private:
     DevicePort& m_port;
     const ParamStore& m_store;
     Pause m_pause;
+    int m_acknowledgedWrites = 0;
 };
 
 } // namespace aec

@@ -13,9 +13,8 @@ constexpr int LastModeNameIndex = 22; // the counter runs one ahead of the name 
 constexpr int HoldTickLimit = 50;     // one second of 20 ms ticks
 constexpr int PendingRetryLimit = 50; // about 51 s for a mode command
 constexpr int KeepAliveRetryLimit = 4;
-constexpr int RepeatStep0Ticks = 10;
-constexpr int RepeatTicks = 20;
-constexpr int AbandonTicks = 100;
+constexpr int RepeatAfterTicks = 32; // an unanswered step is sent again after 3.2 s
+constexpr int AbandonTicks = 100;    // and abandoned 10 s after that
 constexpr int TicksCap = 100;
 
 enum SessionEvents {
@@ -114,7 +113,7 @@ void LinkSession::StartLink()
     m_selectedPort = m_portNames.isEmpty() ? -1 : 0;
     setTimers(true, false, false);
     setLinkedLook(true);
-    m_queue.clear();
+    forgetLinkActivity();
     ShowLinkStatus(LinkText::Search);
     m_state.TransferStep = 0;
     m_state.TransferTotal = LoadTotal;
@@ -126,10 +125,28 @@ void LinkSession::EndLink()
     m_state.LinkState = 0;
     setLinkedLook(false);
     setTimers(false, false, false);
+    forgetLinkActivity();
     m_sender.SendLinkCommand(LinkCode::Unlink);
     ShowLinkStatus(LinkText::Offline);
     m_state.TransferTotal = DownloadTotal;
     showDialog(false);
+}
+
+// Nothing sent on one link is answered on another: a mode command, a queued edit or a transfer
+// request left over from an ended, lost or failed link must never act on the next one.
+void LinkSession::forgetLinkActivity()
+{
+    m_queue.clear();
+    m_state.InFlightEntry = 0;
+    m_state.PendingAction = 0;
+    m_state.RetryCount = 0;
+    m_state.HoldTick = 0;
+    m_state.TransferRepeats = 0;
+    m_flags.ReadyToSend = 0;
+    m_flags.RxEvent = LinkFlags::None;
+    m_flags.Awaited = {};
+    m_flags.ReplyArrived = 0;
+    settleAcknowledgements();
 }
 
 void LinkSession::CloseLink()
@@ -142,6 +159,7 @@ void LinkSession::CloseLink()
 
 void LinkSession::Timer1Timer()
 {
+    m_receiver.lineTick(TimerPeriodMs[Timer1]);
     showDialog(true);
     if (m_flags.Answered == 1) {
         SessionEvent(Linking);
@@ -175,17 +193,27 @@ void LinkSession::startLoad(const BilingualText& status)
     // A load abandoned among the mode names would otherwise leave the counter part-way and
     // place every name of the next load at the wrong index.
     m_flags.ModeNameIndex = 0;
-    m_sender.TransferItem(0, TransferDirection::Load);
+    settleAcknowledgements();
+    requestStep(1);
     ShowLinkStatus(status);
+}
+
+void LinkSession::startDownload()
+{
+    settleAcknowledgements();
+    setTimers(false, true, false);
+    m_state.TransferStep = 0;
+    m_state.TransferTotal = DownloadTotal;
+    m_state.Direction = TransferDirection::Download;
+    ShowLinkStatus(LinkText::Download);
+    m_state.LinkState = 0;
+    requestStep(1);
 }
 
 void LinkSession::SessionEvent(int event)
 {
     switch (event) {
     case Linking:
-        // Cleared before the request goes out, so that an answer arriving at once counts.
-        m_flags.RxEvent = LinkFlags::None;
-        m_state.TransferTicks = 0;
         startLoad(LinkText::Linking);
         m_state.LinkState = 0;
         setColour(StatusColour::Neutral);
@@ -196,13 +224,17 @@ void LinkSession::SessionEvent(int event)
     case Download:
         if (!isOnline())
             return;
-        setTimers(false, true, false);
-        m_state.TransferStep = 0;
-        m_state.TransferTotal = DownloadTotal;
-        m_state.Direction = TransferDirection::Download;
+        if (m_flags.ReadyToSend == 1 && acknowledgementsOwed() <= 0) {
+            startDownload();
+            return;
+        }
+        // An answer to an earlier frame is still on its way and must not be taken for block 0's:
+        // the download starts once it is in.
         ShowLinkStatus(LinkText::Download);
         m_state.LinkState = 0;
-        m_sender.TransferItem(0, TransferDirection::Download);
+        m_state.PendingAction = Download;
+        m_state.RetryCount = 0;
+        m_state.HoldTick = 0;
         return;
     case Online: {
         const int mode = m_model.store.at(Block::Music, 161);
@@ -230,6 +262,7 @@ void LinkSession::SessionEvent(int event)
     case Failed:
         setTimer(Timer2, false);
         setTimer(Timer1, false);
+        forgetLinkActivity();
         m_state.SendSuppressed = 0;
         if (event == Lost)
             m_state.LinkState = 0;
@@ -248,37 +281,63 @@ void LinkSession::SessionEvent(int event)
 
 void LinkSession::Timer2Timer()
 {
+    m_receiver.lineTick(TimerPeriodMs[Timer2]);
     SessionState& s = m_state;
     if (s.TransferTicks < TicksCap)
         ++s.TransferTicks;
     showDialog(true);
 
-    const bool answered =
-        m_flags.RxEvent == LinkFlags::DataFrame ||
-        (m_flags.RxEvent == LinkFlags::Acknowledged && s.Direction == TransferDirection::Download);
-    if (answered) {
+    if (stepAnswered()) {
         if (s.TransferStep >= s.TransferTotal) {
             m_flags.RxEvent = LinkFlags::None;
+            m_flags.Awaited = {};
             setTimer(Timer2, false);
+            if (s.Direction == TransferDirection::Load)
+                restoreQueuedEdits();
             SessionEvent(Online);
             return;
         }
         advanceTransfer();
-        m_flags.RxEvent = LinkFlags::Repeat1;
-        s.TransferTicks = 0;
-    } else if (m_flags.RxEvent == LinkFlags::Repeat1 && s.TransferTicks > RepeatStep0Ticks) {
-        if (s.TransferStep == 0)
-            m_sender.TransferItem(0, s.Direction);
-        m_flags.RxEvent = LinkFlags::Repeat2;
-        s.TransferTicks = 0;
-    } else if (m_flags.RxEvent == LinkFlags::Repeat2 && s.TransferTicks > RepeatTicks) {
-        m_sender.TransferItem(s.TransferStep, s.Direction);
-        m_flags.RxEvent = LinkFlags::Abandon;
-        s.TransferTicks = 0;
-    } else if (m_flags.RxEvent == LinkFlags::Abandon && s.TransferTicks >= AbandonTicks) {
-        m_flags.RxEvent = LinkFlags::None;
+    } else if (s.TransferRepeats == 0 && s.TransferTicks >= RepeatAfterTicks) {
+        requestStep(1);
+        s.TransferRepeats = 1;
+    } else if (s.TransferRepeats > 0 && s.TransferTicks >= AbandonTicks) {
         SessionEvent(Failed);
     }
+}
+
+// Edits queued behind a mode recall were made after it: the reload has just overwritten them
+// in the store with the recalled values, so they are put back before the window is refreshed,
+// and the queue then carries them to the processor.
+void LinkSession::restoreQueuedEdits()
+{
+    for (const SendQueue::Entry& entry : m_queue.waiting())
+        if (ParamStore::Contains(entry.address))
+            m_model.store.at(entry.address) = entry.value;
+}
+
+// A load step is answered only by the data frame of its own request; a download step, which
+// writes, by the acknowledgement (or a data frame) that follows its frames.
+bool LinkSession::stepAnswered() const
+{
+    if (m_state.Direction == TransferDirection::Load)
+        return m_flags.ReplyArrived == 1;
+    return m_flags.RxEvent == LinkFlags::Acknowledged || m_flags.RxEvent == LinkFlags::DataFrame;
+}
+
+// Sends the frame of the current step `times` times, counting only answers that arrive after it.
+void LinkSession::requestStep(int times)
+{
+    SessionState& s = m_state;
+    m_flags.RxEvent = LinkFlags::None;
+    m_flags.ReplyArrived = 0;
+    m_flags.Awaited = s.Direction == TransferDirection::Load
+                          ? FrameSender::LoadReply(s.TransferStep)
+                          : LinkFlags::AwaitedReply{};
+    for (int i = 0; i < times; ++i)
+        m_sender.TransferItem(s.TransferStep, s.Direction);
+    s.TransferTicks = 0;
+    s.TransferRepeats = 0;
 }
 
 // The step just answered leads to the next request. Mode names are asked for twice per tick,
@@ -294,8 +353,7 @@ void LinkSession::advanceTransfer()
             m_flags.ModeNameIndex = 0;
             s.TransferStep = FirstSystemItemStep;
         }
-        m_sender.TransferItem(s.TransferStep, s.Direction);
-        m_sender.TransferItem(s.TransferStep, s.Direction);
+        requestStep(2);
         return;
     }
     if (s.TransferStep == ModeNameStep - 1) {
@@ -304,7 +362,7 @@ void LinkSession::advanceTransfer()
         ++m_flags.ModeNameIndex;
     }
     ++s.TransferStep;
-    m_sender.TransferItem(s.TransferStep, s.Direction);
+    requestStep(1);
 }
 
 // ---- Sending --------------------------------------------------------------------------------
@@ -368,13 +426,20 @@ void LinkSession::StoreMode(int index, const QByteArray& name)
 
 void LinkSession::HoldTimerTimer()
 {
+    m_receiver.lineTick(TimerPeriodMs[HoldTimer]);
     SessionState& s = m_state;
     s.HoldTick = s.HoldTick <= HoldTickLimit ? s.HoldTick + 1 : HoldTickLimit;
+    // A second after the last send, an answer that has not come is taken as lost.
+    if (s.HoldTick == HoldTickLimit)
+        settleAcknowledgements();
 
-    if (m_flags.ReadyToSend == 1 && s.PendingAction != 0) {
+    if (s.PendingAction != 0 && pendingActionDue()) {
         const int action = s.PendingAction;
         s.PendingAction = 0;
-        SessionEvent(action);
+        if (action == Download)
+            startDownload();
+        else
+            SessionEvent(action);
         s.RetryCount = 0;
         s.HoldTick = 0;
     } else if (s.PendingAction != 0 && s.HoldTick == HoldTickLimit) {
@@ -386,7 +451,9 @@ void LinkSession::HoldTimerTimer()
         }
     }
 
-    if (m_flags.ReadyToSend == 1 && !m_queue.isEmpty()) {
+    // Only online: the queue waits while a reload or download that a pending action started
+    // runs, or its acknowledgements would be taken for the transfer's answers.
+    if (isOnline() && m_flags.ReadyToSend == 1 && !m_queue.isEmpty()) {
         m_flags.ReadyToSend = 0;
         s.RetryCount = 0;
         s.HoldTick = 0;
@@ -395,6 +462,16 @@ void LinkSession::HoldTimerTimer()
 
     if (isOnline() && s.HoldTick == HoldTickLimit)
         keepAlive();
+}
+
+// A mode command runs on the next acknowledgement; a download that waits for earlier answers
+// starts once they are in, or after a second without them.
+bool LinkSession::pendingActionDue() const
+{
+    if (m_state.PendingAction != Download)
+        return m_flags.ReadyToSend == 1;
+    return m_state.HoldTick == HoldTickLimit ||
+           (m_flags.ReadyToSend == 1 && acknowledgementsOwed() <= 0);
 }
 
 // One second without a send: a keep-alive, or, while an acknowledgement is overdue, the

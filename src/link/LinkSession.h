@@ -19,7 +19,8 @@
 
 namespace aec {
 
-// The session's variables, named as the protocol's documentation names them.
+// The session's variables, kept as plain integers under the names the link's timers and
+// handlers use for them.
 struct SessionState
 {
     static constexpr int Online = 2; // LinkState while online and idle; 0 otherwise
@@ -34,6 +35,7 @@ struct SessionState
     int TransferTotal = 38;
     TransferDirection Direction = TransferDirection::Load;
     int TransferTicks = 0;
+    int TransferRepeats = 0; // 1 once the unanswered step has been sent again
     int PortIndex = 0;
     int LastTriedPort = -1;
     int PanelLockState = 0; // 0 not yet linked this run, 1 linked; 2 is set by the panel lock
@@ -88,6 +90,7 @@ public:
     const SendQueue& queue() const { return m_queue; }
     FrameSender& sender() { return m_sender; }
     FrameApplier& applier() { return m_applier; }
+    const FrameReceiver& receiver() const { return m_receiver; }
 
     const BilingualText& statusText() const { return m_statusText; }
     StatusColour statusColour() const { return m_statusColour; }
@@ -115,7 +118,22 @@ private:
     void setLinkedLook(bool linked);
     void showDialog(bool visible);
     void startLoad(const BilingualText& status);
+    void startDownload();
+    void forgetLinkActivity();
+    int acknowledgementsOwed() const
+    {
+        return m_sender.acknowledgedWrites() - m_flags.Acknowledgements - m_acknowledgementBaseline;
+    }
+    // From here on every write sent is owed an acknowledgement, and nothing before.
+    void settleAcknowledgements()
+    {
+        m_acknowledgementBaseline = m_sender.acknowledgedWrites() - m_flags.Acknowledgements;
+    }
+    bool pendingActionDue() const;
+    void restoreQueuedEdits();
     void sendEntry(int index);
+    bool stepAnswered() const;
+    void requestStep(int times);
     void advanceTransfer();
     void keepAlive();
 
@@ -136,6 +154,7 @@ private:
     StatusColour m_statusColour = StatusColour::Neutral;
     bool m_linkedLook = false;
     bool m_dialogVisible = false;
+    int m_acknowledgementBaseline = 0; // writes sent less acknowledgements received, settled
 };
 
 } // namespace aec

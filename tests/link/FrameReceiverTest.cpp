@@ -231,6 +231,37 @@ TEST_F(FrameReceiverTest, FalseStartSkipsOnlyTheStartByte)
     ExpectFlags(1, 1, 1);
 }
 
+// A stray frame start gives back what it swallowed once its checksum fails with a frame start
+// inside, or once the line has been quiet for 100 ms; nothing of it is stored.
+TEST_F(FrameReceiverTest, StrayFrameStartGivesBackEverythingItSwallowed)
+{
+    QByteArray values;
+    for (int i = 0; i < 120; ++i)
+        values.append(static_cast<char>(i)).append('\x02');
+    const QByteArray stray = Bytes("F5 B1 FF B7 00 00");
+    const QByteArray stream = stray + Bytes("EE BB") + Reply(2, 0, Bytes("64 00")) +
+                              Reply(6, 10, values) + Bytes("EE AA");
+    for (const qsizetype chunk : {stream.size(), qsizetype(1)}) {
+        Link fresh;
+        for (qsizetype at = 0; at < stream.size(); at += chunk)
+            fresh.receiver.receive(stream.mid(at, chunk));
+        EXPECT_EQ(fresh.store.at(2, 0), 100) << chunk;
+        EXPECT_EQ(fresh.store.at(6, 129), 512 + 119) << chunk;
+        EXPECT_EQ(fresh.store.at(0, 0), 0) << chunk;
+        EXPECT_EQ(fresh.flags.Acknowledgements, 2) << chunk;
+        EXPECT_EQ(fresh.applier.checksumErrorCount(), 0) << chunk;
+    }
+
+    Feed(stray + Bytes("EE BB"));
+    for (int tick = 0; tick < 5; ++tick) // the first tick had bytes in it
+        link.receiver.lineTick(20);
+    EXPECT_EQ(link.flags.Answered, 0) << "held just short of 100 ms";
+    link.receiver.lineTick(20);
+    EXPECT_EQ(link.flags.Answered, 1);
+    EXPECT_EQ(link.receiver.pendingSize(), 0);
+    EXPECT_TRUE(store == zero);
+}
+
 TEST_F(FrameReceiverTest, BlockRepliesStoreConsecutiveValuesFromTheirSlot)
 {
     ParamStore expected;

@@ -265,6 +265,16 @@ protected:
         return session.isOnline() && session.isTimerActive(HoldTimer);
     }
 
+    // Presses the link button again, the answers flowing, and goes online.
+    bool linkAgain()
+    {
+        line.answersLost = false;
+        session.LinkBtnClick();
+        run(Timer1, 5);
+        run(Timer2, 200);
+        return session.isOnline();
+    }
+
     // Whether the store holds what the processor holds in every transferred slot of blocks 0
     // to 29.
     template <std::size_t N>

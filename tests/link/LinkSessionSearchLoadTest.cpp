@@ -243,22 +243,77 @@ TEST_F(LinkSessionLoadTest, AbandonedStepEndsTheLoadExactlyAtTheHundredAndThirty
     EXPECT_EQ(run(Timer2, 1000), 1);
 }
 
-TEST_F(LinkSessionLoadTest, WaitsWithoutLimitForBlockZero)
+TEST_F(LinkSessionLoadTest, EveryWaitForAnAnswerIsRepeatedOnceAndAbandonedTenSecondsLater)
 {
-    // Acknowledges the link request (and sends its identity frame), then never answers again.
+    // Block 0 after linking: the processor acknowledges the link request (and sends its
+    // identity), then never answers again.
     sim::SimulatedProcessor mute{sim::FaultPlan{1, 1}};
-    line.addProcessorPort(QStringLiteral("ttyUSB0"), mute);
-    session.setPortNames({QStringLiteral("ttyUSB0")});
+    line.addProcessorPort(QStringLiteral("ttyS0"), mute);
+    session.setPortNames({QStringLiteral("ttyS0")});
     session.LinkBtnClick();
     run(Timer1, 10);
     ASSERT_TRUE(session.isTimerActive(Timer2));
-
-    EXPECT_EQ(run(Timer2, 5000), 5000);
-    EXPECT_EQ(line.framesSince(0),
-              (std::vector<std::string>{LinkRequestFrame, "F5 B1 06 B0 1E 10 00 00 D3"}));
+    EXPECT_THAT(runLogged(Timer2, 131), ElementsAre(TimedFrame{32, BlockRequest(0)}));
     EXPECT_THAT(messages.informed, IsEmpty());
-    EXPECT_EQ(session.state().TransferStep, 0);
-    EXPECT_EQ(session.statusText(), LinkingText);
+    EXPECT_EQ(run(Timer2, 1000), 1);
+    EXPECT_EQ(messages.informed, QList<BilingualText>{LinkFailedMessage});
+    EXPECT_EQ(session.statusText(), OfflineText);
+
+    // Block 0 of the reload after a recall: the processor answers the link request, the 82
+    // requests of the load and the recall, then falls silent. A stray acknowledgement and a
+    // frame that answers nothing do not end the wait early nor make it endless.
+    sim::SimulatedProcessor stalling{sim::FaultPlan{1, 84}};
+    line.addProcessorPort(QStringLiteral("ttyS1"), stalling);
+    session.setPortNames({QStringLiteral("ttyS1")});
+    session.LinkBtnClick();
+    run(Timer1, 10);
+    ASSERT_EQ(run(Timer2, 1000), 60);
+    ASSERT_TRUE(session.isOnline());
+    model.SetParameter(0x1E02, 4);
+    run(HoldTimer, 100);
+    ASSERT_TRUE(session.isTimerActive(Timer2));
+    run(Timer2, 10);
+    session.ComPortRxChar(QByteArray::fromHex("EEBB F5B108B71E4051A3160B1F"));
+    EXPECT_THAT(runLogged(Timer2, 121), ElementsAre(TimedFrame{22, BlockRequest(0)}));
+    EXPECT_EQ(run(Timer2, 1000), 1);
+    EXPECT_EQ(messages.informed, (QList<BilingualText>{LinkFailedMessage, LinkFailedMessage}));
+    EXPECT_EQ(session.statusText(), OfflineText);
+}
+
+TEST_F(LinkSessionLoadTest, StepAdvancesOnlyOnTheFrameThatAnswersItsOwnRequest)
+{
+    // A babbling processor: before each answer, frames that answer nothing arrive on their own
+    // (a frame of another block, the identity, an unrequested system report). They come from a
+    // processor with the same memory, so storing them changes nothing.
+    sim::SimulatedProcessor babbler;
+    QByteArray babble;
+    QObject::connect(&babbler, &sim::SimulatedProcessor::transmitted,
+                     [&babble](const QByteArray& bytes) { babble += bytes; });
+    line.addProcessorPort(QStringLiteral("ttyUSB0"), processor);
+    session.setPortNames({QStringLiteral("ttyUSB0")});
+    session.LinkBtnClick();
+    run(Timer1, 10);
+
+    int ticks = 0;
+    while (session.isTimerActive(Timer2) && ticks < 400) {
+        const int step = session.state().TransferStep;
+        babble.clear();
+        babbler.receive(QByteArray::fromHex(BlockRequest((step + 1) % 30).c_str()));
+        babble += QByteArray::fromHex("F5B108B71E4051A3160B1F F5B106B71E0B0100D6");
+        const std::size_t mark = line.writes.size();
+        session.ComPortRxChar(babble);
+        fire(Timer2);
+        EXPECT_EQ(line.writes.size(), mark) << "step " << step;
+        EXPECT_EQ(session.state().TransferStep, step);
+        ticks += 1 + run(Timer2, 1);
+    }
+    ASSERT_TRUE(session.isOnline());
+    EXPECT_EQ(ticks, 120);
+    EXPECT_TRUE(storeMatches(processor.memory().blocks()));
+    for (int i = 0; i < DeviceTexts::ModeCount; ++i)
+        EXPECT_EQ(texts.ModeNames[static_cast<std::size_t>(i)],
+                  QString::fromLatin1(processor.memory().mode(i).name))
+            << "mode " << i;
 }
 
 TEST_F(LinkSessionLoadTest, LoadAfterOneAbandonedAmongTheModeNamesPlacesEveryNameAtItsIndex)

@@ -199,6 +199,61 @@ TEST_F(LinkSessionModeTest, RecallThatWaitedInTheQueueAlsoLeadsToTheReload)
     EXPECT_EQ(refreshRequests, 2);
 }
 
+TEST_F(LinkSessionModeTest, RecallWaitingInTheQueueReloadsAndTheEditsQueuedBehindItWin)
+{
+    ASSERT_TRUE(linkOnline());
+    std::vector<int> gainAtRefresh;
+    QObject::connect(&session, &LinkSession::onlineRefreshRequested,
+                     [this, &gainAtRefresh] { gainAtRefresh.push_back(model.store.at(2, 11)); });
+    session.SetParameterPaced(MicBand1Frequency, 300);
+    model.SetParameter(ModeRecall, 7);
+    model.SetParameter(MicGain, 1000);
+    model.SetParameter(MicBand1Frequency, 301);
+    ASSERT_EQ(session.queue().size(), 3);
+
+    run(HoldTimer, 100);
+    ASSERT_TRUE(session.isTimerActive(Timer2));
+    EXPECT_EQ(run(Timer2, 1000), 60);
+    ASSERT_TRUE(session.isOnline());
+    EXPECT_EQ(gainAtRefresh, std::vector<int>{1000}) << "the window shows the later edit";
+
+    // The edits follow the recall to the processor, then the keep-alives resume.
+    EXPECT_THAT(runLogged(HoldTimer, 60), ElementsAre(TimedFrame{1, "F5 B1 06 B7 02 0B E8 03 A4"},
+                                                      TimedFrame{2, "F5 B1 06 B7 02 10 2D 01 EC"},
+                                                      TimedFrame{52, KeepAliveFrame}));
+    EXPECT_TRUE(session.isOnline());
+    EXPECT_EQ(processor.memory().value(2, 11), 1000);
+    EXPECT_EQ(processor.memory().value(2, 16), 301);
+    EXPECT_EQ(processor.memory().value(Block::System, 2), 7);
+    EXPECT_TRUE(storeMatches(processor.memory().blocks()));
+    EXPECT_THAT(messages.informed, IsEmpty());
+}
+
+TEST_F(LinkSessionModeTest, ModeCommandLeftUnansweredNeverActsOnALaterLink)
+{
+    ASSERT_TRUE(linkOnline());
+    // A store interrupted by unlinking, then a store and a recall that timed out.
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        line.deliverTo(session);
+        line.answersLost = true;
+        if (i < 2)
+            session.StoreMode(3 + i, "Ballad");
+        else
+            model.SetParameter(ModeRecall, 5);
+        run(HoldTimer, i == 0 ? 10 : 3000);
+        if (i == 0)
+            session.LinkBtnClick();
+        const int refreshes = refreshRequests + 1;
+        ASSERT_TRUE(linkAgain());
+        run(HoldTimer, 100);
+        EXPECT_TRUE(session.isOnline());
+        EXPECT_EQ(refreshRequests, refreshes) << "no reload of its own";
+        EXPECT_EQ(modeListRebuilds, 0);
+    }
+    EXPECT_EQ(messages.informed, (QList<BilingualText>{LinkLostMessage, LinkLostMessage}));
+}
+
 TEST_F(LinkSessionModeTest, StoredModeIsReportedOnlyOnItsOwnAcknowledgement)
 {
     ASSERT_TRUE(linkOnline());
@@ -294,6 +349,42 @@ TEST_F(LinkSessionDownloadTest,
     EXPECT_TRUE(storeMatches(processor.memory().blocks()));
     EXPECT_EQ(processor.memory().value(Block::System, 20), 3);
     EXPECT_THAT(messages.informed, IsEmpty());
+}
+
+TEST_F(LinkSessionDownloadTest, TakesOnlyTheAcknowledgementOfItsOwnFirstFrameForBlockZero)
+{
+    // The processor stops answering as the download is asked for; the last acknowledgement is
+    // owed to a keep-alive (come in, or on its way) or to an edit sent at once (on its way, or
+    // lost too). Block 0 is repeated and abandoned, never taken as answered.
+    struct Case
+    {
+        int holdTicks;
+        bool edit, editLost;
+        int downloadWaits;
+    };
+    const Case cases[] = {
+        {51, false, false, 0}, {50, false, false, 1}, {10, true, false, 1}, {10, true, true, 50}};
+    ASSERT_TRUE(linkOnline());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.holdTicks + 10 * c.edit + 100 * c.editLost);
+        if (&c != cases) {
+            ASSERT_TRUE(linkAgain());
+        }
+        run(HoldTimer, c.holdTicks);
+        line.answersLost = c.editLost;
+        if (c.edit)
+            model.SetParameter(MicGain, 1000);
+        line.answersLost = true;
+        const std::size_t mark = line.writes.size();
+        session.SessionEvent(6);
+        EXPECT_EQ(run(HoldTimer, 100), c.downloadWaits);
+        EXPECT_EQ(line.framesSince(mark).size(), 2u) << "block 0, in two frames";
+        std::vector<int> ticks;
+        for (const TimedFrame& frame : runLogged(Timer2, 200))
+            ticks.push_back(frame.first);
+        EXPECT_EQ(ticks, (std::vector<int>{32, 32}));
+        EXPECT_EQ(messages.informed.last(), LinkFailedMessage);
+    }
 }
 
 TEST_F(LinkSessionDownloadTest, IsIgnoredWhileNotOnline)

@@ -104,22 +104,17 @@ TEST(SendQueueTest, IndexesWrapFromFourHundredNinetyNineToZero)
                                                {Parameter(4), 4}}));
 }
 
-TEST(SendQueueTest, IsFullAtFourHundredNinetyNineEntriesAndReplacesTheNewestWithANewParameter)
+TEST(SendQueueTest, KeepsEveryParameterPastFourHundredNinetyNineInTheOrderQueued)
 {
-    SendQueue queue;
-    Fill(queue);
-    EXPECT_EQ(queue.size(), 499);
-    EXPECT_FALSE(queue.isEmpty());
-
-    queue.enqueue(Parameter(600), 7);
-    EXPECT_EQ(queue.size(), 499);
-    EXPECT_FALSE(queue.isEmpty()) << "a full queue is never taken for empty";
-
-    const std::vector<Pair> entries = Drain(queue);
-    ASSERT_EQ(entries.size(), 499u);
-    EXPECT_EQ(entries[0], Pair(Parameter(0), 1000));
-    EXPECT_EQ(entries[497], Pair(Parameter(497), 1497));
-    EXPECT_EQ(entries[498], Pair(Parameter(600), 7));
+    for (const int count : {499, 500, 31 * 165}) {
+        SendQueue queue;
+        std::vector<Pair> all;
+        for (int n = 0; n < count; ++n)
+            all.emplace_back(MakeAddress(n / 165, n % 165), n);
+        for (const Pair& entry : all)
+            queue.enqueue(static_cast<ParamAddress>(entry.first), entry.second);
+        EXPECT_EQ(Drain(queue), all) << count;
+    }
 }
 
 TEST(SendQueueTest, FullQueueUpdatesAQueuedParameterInPlace)
@@ -183,11 +178,12 @@ TEST(SendQueueTest, FullQueueDoesNotRewriteTheEntryInFlight)
     ASSERT_EQ(queue.size(), 499);
 
     queue.enqueue(Parameter(0), 2);
-    EXPECT_EQ(queue.entry(inFlight).value, 1);
+    EXPECT_EQ(queue.entry(inFlight).value, 1) << "kept while the ring grows";
+    EXPECT_EQ(queue.entry(inFlight).address, Parameter(0));
     const std::vector<Pair> entries = Drain(queue);
-    ASSERT_EQ(entries.size(), 499u);
-    EXPECT_EQ(entries[497], Pair(Parameter(498), 1498));
-    EXPECT_EQ(entries[498], Pair(Parameter(0), 2));
+    ASSERT_EQ(entries.size(), 500u);
+    EXPECT_EQ(entries[498], Pair(Parameter(499), 1499));
+    EXPECT_EQ(entries[499], Pair(Parameter(0), 2));
 }
 
 TEST(SendQueueTest, FullQueueNeverMergesModeCommands)
@@ -201,11 +197,40 @@ TEST(SendQueueTest, FullQueueNeverMergesModeCommands)
 
         queue.enqueue(command, 5);
         const std::vector<Pair> entries = Drain(queue);
-        ASSERT_EQ(entries.size(), 499u);
+        ASSERT_EQ(entries.size(), 500u);
         EXPECT_EQ(entries[0], Pair(command, 3)) << command;
-        EXPECT_EQ(entries[497], Pair(Parameter(497), 1497)) << command;
-        EXPECT_EQ(entries[498], Pair(command, 5)) << command;
+        EXPECT_EQ(entries[498], Pair(Parameter(498), 1498)) << command;
+        EXPECT_EQ(entries[499], Pair(command, 5)) << command;
     }
+}
+
+// An edit queued before a mode store belongs to the stored mode, one after it does not: a full
+// queue neither drops the first for the second nor updates the first with a later value.
+TEST(SendQueueTest, FullQueueNeverMovesAnEditAcrossAModeCommand)
+{
+    SendQueue queue;
+    queue.enqueue(Parameter(0), 1);
+    queue.enqueue(ModeRecord, 3);
+    for (int n = 1; n < 497; ++n)
+        queue.enqueue(Parameter(n), 1000 + n);
+    queue.enqueue(Parameter(0), 2);
+    ASSERT_EQ(queue.size(), 499);
+    queue.enqueue(Parameter(600), 6); // room is not made by dropping the first edit
+    const std::vector<Pair> entries = Drain(queue);
+    ASSERT_EQ(entries.size(), 500u);
+    EXPECT_EQ(entries[0], Pair(Parameter(0), 1));
+    EXPECT_EQ(entries[1], Pair(ModeRecord, 3));
+    EXPECT_EQ(entries[498], Pair(Parameter(0), 2));
+    EXPECT_EQ(entries[499], Pair(Parameter(600), 6));
+
+    // Nor is the first edit updated with the later value.
+    SendQueue second;
+    second.enqueue(Parameter(0), 1);
+    second.enqueue(ModeRecord, 3);
+    for (int n = 1; n < 498; ++n)
+        second.enqueue(Parameter(n), 1000 + n);
+    second.enqueue(Parameter(0), 2);
+    EXPECT_EQ(Drain(second).back(), Pair(Parameter(0), 2));
 }
 
 TEST(SendQueueTest, ClearingEmptiesTheQueue)
