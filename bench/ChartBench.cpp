@@ -1,14 +1,14 @@
 // The response chart at its design size of 883 × 268: a one-band edit (evaluate the band,
 // re-sum, restore the background, draw the curve) and a full redraw of 22 entries (the
 // microphone block's 20 bands and two filters).
+#include "app/TForm1.h"
+#include "chart/ui/CurveDrawer.h"
 #include "chart/ui/ResponseChart.h"
+#include "core/Language.h"
 #include "core/ParameterModel.h"
-#include "editing/ui/EditorContext.h"
+#include "editing/ui/EditingWing.h"
 #include "editing/ui/PageSwitcher.h"
-#include "editing/ui/TForm1.h"
-#include "editing/ui/WindowEditor.h"
 #include "link/DeviceTexts.h"
-#include "system/Language.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,12 +24,11 @@ struct Window
     aec::TForm1 form{model, texts, language};
     Window()
     {
-        form.editor().bind();
-        form.editor().resetAllEq();
+        form.wing().resetAllEq();
         form.show();
         form.findChild<aec::ResponseChart*>()->setFixedSize(883, 268);
         QApplication::processEvents();
-        form.editor().pages().FormMusTabBtnClick(2); // microphone A: 20 bands and two filters
+        form.wing().pages().FormMusTabBtnClick(aec::Tab::MicA); // 20 bands and two filters
         // A lively EQ: every band boosted or cut, with filters in.
         for (int band = 0; band < 20; ++band) {
             model.view.at(2, 15 + 5 * band) = 1 + band % 3;
@@ -41,7 +40,7 @@ struct Window
         model.view.at(2, 11) = 12;
         model.view.at(2, 12) = 300;
     }
-    void draw(int selector) { form.editor().context().DrawBlockCurve(selector, 2); }
+    void draw(int selector) { form.DrawBlockCurve(selector, 2); }
 };
 
 void BM_OneBandEdit(benchmark::State& state)

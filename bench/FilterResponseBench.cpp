@@ -9,11 +9,11 @@
 
 namespace {
 
-void EvaluateBand(benchmark::State& state, int code)
+void EvaluateBand(benchmark::State& state, aec::BandShape shape)
 {
     aec::ResponseCurve curve{};
     for (auto _ : state) {
-        aec::EvaluateResponse(curve, 1000, code, 1.4f, 6.0f);
+        aec::EvaluateResponse(curve, 1000, shape, 1.4f, 6.0f);
         benchmark::DoNotOptimize(curve.data());
         benchmark::ClobberMemory();
     }
@@ -21,15 +21,15 @@ void EvaluateBand(benchmark::State& state, int code)
 
 void BM_EvaluatePeak(benchmark::State& state)
 {
-    EvaluateBand(state, aec::FilterCode::Peak);
+    EvaluateBand(state, aec::EqBandShape(1));
 }
 void BM_EvaluateHighShelf(benchmark::State& state)
 {
-    EvaluateBand(state, aec::FilterCode::HighShelf);
+    EvaluateBand(state, aec::EqBandShape(3));
 }
 void BM_Evaluate36dBButterworthLowPass(benchmark::State& state)
 {
-    EvaluateBand(state, aec::FilterCode::LowPass + 11);
+    EvaluateBand(state, aec::PassShape(false, 11));
 }
 
 // The same peak (Q 1.4, +6 dB, 1000 Hz on column 273) through H(z) with complex arithmetic.

@@ -1,8 +1,8 @@
 // Throughput of the frame code: building the frames of a full download and receiving the
 // answers of a full load, byte stream to parameter store.
-#include "core/ParameterTable.h"
-#include "link/DevicePort.h"
-#include "link/DiagnosticLog.h"
+#include "core/DevicePort.h"
+#include "core/DiagnosticLog.h"
+#include "core/ValueTable.h"
 #include "link/FrameApplier.h"
 #include "link/FrameReceiver.h"
 #include "link/FrameSender.h"

@@ -1,15 +1,15 @@
 // The spectrum analyser: the 2048-point transform against FFTW (when it is installed), one
 // refresh of the spectrum on the chart at its design size of 883 × 268 (transform, restore
 // the background, bars, curve), and the main window's 10 ms tick with the spectrum off.
+#include "app/TForm1.h"
 #include "chart/ui/ResponseChart.h"
+#include "core/Language.h"
 #include "core/ParameterModel.h"
+#include "editing/ui/EditingWing.h"
 #include "editing/ui/PageSwitcher.h"
-#include "editing/ui/TForm1.h"
-#include "editing/ui/WindowEditor.h"
 #include "link/DeviceTexts.h"
 #include "spectrum/Fft.h"
 #include "spectrum/ui/SpectrumDisplay.h"
-#include "system/Language.h"
 
 #include <benchmark/benchmark.h>
 
@@ -82,14 +82,13 @@ struct Window
     aec::SpectrumDisplay* spectrum = nullptr;
     Window()
     {
-        form.editor().bind();
-        form.editor().resetAllEq();
+        form.wing().resetAllEq();
         form.show();
         form.findChild<aec::ResponseChart*>()->setFixedSize(883, 268);
         QApplication::processEvents();
-        form.editor().pages().FormMusTabBtnClick(0);
-        form.editor().tick();
-        spectrum = form.editor().spectrum();
+        form.wing().pages().FormMusTabBtnClick(aec::Tab::Music);
+        form.tick();
+        spectrum = &form.spectrum();
     }
 };
 
@@ -127,7 +126,7 @@ void BM_IdleTickSpectrumOff(benchmark::State& state)
 {
     Window w;
     for (auto _ : state)
-        w.form.editor().tick();
+        w.form.tick();
 }
 BENCHMARK(BM_IdleTickSpectrumOff)->Unit(benchmark::kNanosecond);
 

@@ -1,12 +1,11 @@
 // The main window's speed: a refresh of every block from the store, a page switch, and the
 // time from the program's start to its window shown (offscreen).
 #include "app/Controller.h"
+#include "app/TForm1.h"
+#include "core/Language.h"
+#include "editing/ui/EditingWing.h"
 #include "editing/ui/PageSwitcher.h"
-#include "editing/ui/TForm1.h"
-#include "editing/ui/WindowEditor.h"
-#include "editing/ui/WindowRefresh.h"
 #include "link/DeviceTexts.h"
-#include "system/Language.h"
 
 #include <benchmark/benchmark.h>
 
@@ -21,11 +20,7 @@ struct Window
     aec::DeviceTexts texts;
     aec::Language language;
     aec::TForm1 form{model, texts, language};
-    Window()
-    {
-        form.editor().bind();
-        form.editor().resetAllEq();
-    }
+    Window() { form.wing().resetAllEq(); }
 };
 
 void BM_RefreshAllBlocks(benchmark::State& state)
@@ -40,7 +35,7 @@ void BM_RefreshAllBlocks(benchmark::State& state)
                 w.model.store.at(block, slot) = (block + slot + value) % 40;
         ++value;
         state.ResumeTiming();
-        w.form.editor().refresh().RefreshBlock(aec::WindowRefresh::AllViewBlocks);
+        w.form.wing().RefreshBlock(aec::EditingWing::AllViewBlocks);
     }
 }
 BENCHMARK(BM_RefreshAllBlocks)->Unit(benchmark::kMillisecond);
@@ -49,10 +44,11 @@ void BM_PageSwitch(benchmark::State& state)
 {
     Window w;
     w.form.show();
-    const int tabs[] = {0, 2, 5, 4, 8, 1};
+    const aec::Tab tabs[] = {aec::Tab::Music,  aec::Tab::MicA, aec::Tab::Main,
+                             aec::Tab::Effect, aec::Tab::Sub,  aec::Tab::DynamicEq};
     int i = 0;
     for (auto _ : state) {
-        w.form.editor().pages().FormMusTabBtnClick(tabs[i++ % 6]);
+        w.form.wing().pages().FormMusTabBtnClick(tabs[i++ % 6]);
         QApplication::processEvents(); // the window updated on the screen
     }
 }

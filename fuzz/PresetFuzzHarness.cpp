@@ -28,7 +28,7 @@ void ReadPresetFile(const std::uint8_t* data, std::size_t size)
         qFatal("a refused preset file yielded values");
     ParamStore store = MarkedStore();
     for (const PresetFormat::PresetValue& v : result.values)
-        if (!ParameterTable::Contains(v.address))
+        if (!ValueTable::Contains(v.address))
             qFatal("an accepted preset file addresses %d, outside the store", int(v.address));
     PresetFormat::Apply(result.values, store);
     // Header, line count and checksum need four lines at least.

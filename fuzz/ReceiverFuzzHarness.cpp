@@ -1,6 +1,6 @@
 #include "ReceiverFuzzHarness.h"
 
-#include "link/DiagnosticLog.h"
+#include "core/DiagnosticLog.h"
 #include "link/FrameApplier.h"
 #include "link/FrameReceiver.h"
 

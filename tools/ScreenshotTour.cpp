@@ -3,9 +3,9 @@
 // who check the look without clicking through the window.
 //   screenshot-tour OUTPUT_FOLDER
 #include "app/Controller.h"
+#include "app/TForm1.h"
+#include "editing/ui/EditingWing.h"
 #include "editing/ui/PageSwitcher.h"
-#include "editing/ui/TForm1.h"
-#include "editing/ui/WindowEditor.h"
 #include "link/ui/TForm3.h"
 
 #include <QApplication>
@@ -49,7 +49,7 @@ int main(int argc, char* argv[])
     }
 
     // A stored mode with a shaped EQ makes a more telling picture than the flat factory set.
-    controller.model().SetParameter(0x1E02, 2);
+    controller.model().set(0x1E02, 2, aec::Origin::Person);
     Wait(300);
     clock.restart();
     while (!controller.link().session().isOnline() && clock.elapsed() < 30000)
@@ -67,13 +67,13 @@ int main(int argc, char* argv[])
             window.grab().save(QStringLiteral("%1/%2-%3.png").arg(folder, name, language));
         };
         for (int tab = 0; tab < 10; ++tab) {
-            window.editor().pages().FormMusTabBtnClick(tab);
+            window.wing().pages().FormMusTabBtnClick(static_cast<aec::Tab>(tab));
             save(QLatin1String(tabs[tab]));
         }
-        window.editor().pages().FormMusTabBtnClick(4);
-        window.editor().pages().EchoAToolButtonClick(2);
+        window.wing().pages().FormMusTabBtnClick(aec::Tab::Effect);
+        window.wing().pages().EchoAToolButtonClick(2);
         save(QStringLiteral("reverb"));
-        window.editor().pages().FormMusTabBtnClick(0);
+        window.wing().pages().FormMusTabBtnClick(aec::Tab::Music);
         for (int i = 1; side && i < side->count(); ++i) {
             side->setCurrentIndex(i);
             save(QStringLiteral("side-%1").arg(i));

@@ -1,6 +1,6 @@
 #include "app/Controller.h"
 
-#include "editing/ui/TForm1.h"
+#include "app/TForm1.h"
 #include "link/ui/TForm2.h"
 #include "link/ui/TForm3.h"
 #include "sim/SimulatorHost.h"

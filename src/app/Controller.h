@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/ControllerOptions.h"
+#include "core/DiagnosticLog.h"
+#include "core/Language.h"
 #include "core/ParameterModel.h"
 #include "link/DeviceTexts.h"
-#include "link/DiagnosticLog.h"
-#include "system/Language.h"
 
 #include <QObject>
 

@@ -1,6 +1,6 @@
 #include "app/ApplicationInfo.h"
 #include "app/Controller.h"
-#include "editing/ui/TForm1.h"
+#include "app/TForm1.h"
 #include "platform/TerminationSignals.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "chart/BandTable.h"
 
 #include "core/BlockLayout.h"
-#include "editing/Scales.h"
+#include "core/Scales.h"
 
 namespace aec {
 namespace {
@@ -39,7 +39,7 @@ bool FilterTypeSlots(int block, int* highPass, int* lowPass)
     return h >= 0;
 }
 
-int FillBandTable(BandTable& table, const ViewValues& view, int selector, int block)
+FilledBands FillBandTable(BandTable& table, const ViewValues& view, int selector, int block)
 {
     const int last = EqBandCount[block] - 1;
     int h = -1;
@@ -50,11 +50,11 @@ int FillBandTable(BandTable& table, const ViewValues& view, int selector, int bl
         const int n = EqBandCount[block];
         BandEntry& high = table.entries[n];
         const int highStep = view.at(block, h + 1);
-        high.code = FilterCode::HighPass + view.at(block, h);
+        high.shape = PassShape(true, view.at(block, h));
         high.frequency = FreqValue(highStep);
         // A high-pass at the bottom step is drawn bypassed.
         if (highStep == 0) {
-            high.code = FilterCode::HighPass;
+            high.shape = PassShape(true, 0);
             high.frequency = BypassedHighPassFrequency;
         }
         high.gain = 0;
@@ -62,9 +62,9 @@ int FillBandTable(BandTable& table, const ViewValues& view, int selector, int bl
         high.gainSlot = high.qSlot = -1;
         BandEntry& low = table.entries[n + 1];
         const int lowStep = view.at(block, l + 1);
-        low.code = FilterCode::LowPass + view.at(block, l);
+        low.shape = PassShape(false, view.at(block, l));
         if (lowStep == FreqTopStep)
-            low.code = FilterCode::LowPass; // a low-pass at the top step is drawn bypassed
+            low.shape = PassShape(false, 0); // a low-pass at the top step is drawn bypassed
         low.frequency = FreqValue(lowStep);
         low.gain = 0;
         low.frequencySlot = l + 1;
@@ -74,19 +74,20 @@ int FillBandTable(BandTable& table, const ViewValues& view, int selector, int bl
     }
 
     for (int i = 0; i <= last; ++i) {
-        if (selector != SelectAllBands && selector != i)
+        if (selector != AllBands && selector != i)
             continue;
         BandEntry& e = table.entries[static_cast<std::size_t>(i)];
-        e.code = view.at(block, BandSlot(block, i, BandField::Type));
+        const int type = view.at(block, BandSlot(block, i, BandField::Type));
+        e.shape = EqBandShape(type);
         e.frequency = FreqValue(view.at(block, BandSlot(block, i, BandField::Frequency)));
         e.gain = float(view.at(block, BandSlot(block, i, BandField::Gain))) / 5 - 24;
-        const BandField qField = e.code > 1 ? BandField::ShelfQ : BandField::PeakQ;
+        const BandField qField = type > 1 ? BandField::ShelfQ : BandField::PeakQ;
         e.q = float(QValue(view.at(block, BandSlot(block, i, qField))));
         e.frequencySlot = BandSlot(block, i, BandField::Frequency);
         e.gainSlot = BandSlot(block, i, BandField::Gain);
         e.qSlot = BandSlot(block, i, BandField::PeakQ);
     }
-    return last + (filters ? 200 : 0);
+    return {last, filters};
 }
 
 } // namespace aec

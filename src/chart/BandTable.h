@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chart/FilterResponse.h"
-#include "core/ParameterTable.h"
+#include "core/ValueTable.h"
 
 #include <array>
 
@@ -13,7 +13,7 @@ struct BandEntry
     float gain = 0;      // dB; 0 for filters
     float frequency = 0; // Hz, the value the frequency table's text spells
     float q = 0;
-    int code = 0; // FilterCode
+    BandShape shape;
     ResponseCurve curve{};
     // Where the band's controls are bound (view slots), -1 where there is none: its frequency
     // edit (or a filter's frequency pane), gain edit and Q edit.
@@ -22,8 +22,7 @@ struct BandEntry
     int qSlot = -1;
 };
 
-constexpr int SelectAllBands = 100; // the selector of a whole block
-constexpr int BandTableSize = 22;   // 20 EQ bands, then the high-pass and low-pass filters
+constexpr int BandTableSize = 22; // 20 EQ bands, then the high-pass and low-pass filters
 constexpr int HighPassEntry = 20;
 constexpr int LowPassEntry = 21;
 
@@ -33,7 +32,7 @@ struct BandTable
 {
     std::array<BandEntry, BandTableSize> entries{};
     int LastBand = 0; // the last entry in use: the EQ bands, then two filters if any
-    // The frequency panes of the high- and low-pass filters of the last block with filters.
+    // The frequency slots of the high- and low-pass filters of the last block with filters.
     int highPassFrequencySlot = -1;
     int lowPassFrequencySlot = -1;
 };
@@ -42,8 +41,17 @@ struct BandTable
 // false for a block without filters.
 bool FilterTypeSlots(int block, int* highPass, int* lowPass);
 
-// Fills the entries of the selected band (or all) and always the two filter entries. Returns
-// the index of the block's last EQ band plus 100 × 2 when the block has filters.
-int FillBandTable(BandTable& table, const ViewValues& view, int selector, int block);
+// What FillBandTable filled: the block's last EQ band, and whether it has the two filters.
+struct FilledBands
+{
+    int lastEqBand = -1;
+    bool filters = false;
+};
+
+// Which bands to fill: every one, or a single band.
+constexpr int AllBands = -1;
+
+// Fills the entries of the selected band (or all) and always the two filter entries.
+FilledBands FillBandTable(BandTable& table, const ViewValues& view, int selector, int block);
 
 } // namespace aec

@@ -149,7 +149,7 @@ constexpr FilterSection Order4Section0{FilterSection::ButterworthSection, 4, 0};
 constexpr FilterSection Order4Section1{FilterSection::ButterworthSection, 4, 1};
 constexpr FilterSection Order3Section0{FilterSection::ButterworthSection, 3, 0};
 
-constexpr PassType PassTypes[FilterCode::LastFilterType + 1] = {
+constexpr PassType PassTypes[LastFilterType + 1] = {
     {1, BypassSection, BypassSection, 1, 1},   // Bypass
     {1, FirstOrder, BypassSection, 1, 1},      // 6 dB first order
     {1, Bessel, BypassSection, 1, 1},          // 12 dB Bessel
@@ -169,8 +169,6 @@ using SectionResponse = void (*)(ResponseCurve&, int, FilterSection);
 
 void PassResponse(ResponseCurve& destination, int frequency, int type, SectionResponse section)
 {
-    if (type > FilterCode::LastFilterType)
-        return;
     const PassType& pass = PassTypes[type];
     if (pass.sections == 1) {
         section(destination, frequency, pass.first);
@@ -210,32 +208,52 @@ double BiquadLevel(const Biquad& q, double w)
                            PowerExpression(q.a0, q.a1, q.a2, phi));
 }
 
-void EvaluateResponse(ResponseCurve& destination, int frequency, int code, float q, float gain)
+BandShape EqBandShape(int storedType)
 {
-    // Codes are bytes; anything else is not a band and draws nothing.
-    if (code < 0)
-        return;
+    switch (storedType) {
+    case 1:
+        return {FilterShape::Peak, 0};
+    case 2:
+        return {FilterShape::LowShelf, 0};
+    case 3:
+        return {FilterShape::HighShelf, 0};
+    default:
+        return {FilterShape::Flat, 0};
+    }
+}
+
+BandShape PassShape(bool highPass, int storedType)
+{
+    const int type = storedType >= 0 && storedType <= LastFilterType ? storedType : 0;
+    return {highPass ? FilterShape::HighPass : FilterShape::LowPass, type};
+}
+
+void EvaluateResponse(ResponseCurve& destination, int frequency, BandShape shape, float q,
+                      float gain)
+{
     const int column = Nearest(ChartMapper::FreqToColumn(frequency));
     frequency = Nearest(ChartMapper::ColumnToFreq(column));
     q = DrawnQ(q);
-    switch (code / 100) {
-    case 0:
-        if (code == FilterCode::Peak)
-            PeakResponse(destination, frequency, q, gain);
-        else if (code == FilterCode::LowShelf)
-            ShelfResponse(destination, frequency, q, gain, false);
-        else if (code == FilterCode::HighShelf)
-            ShelfResponse(destination, frequency, q, gain, true);
-        else
-            PeakResponse(destination, frequency, q, 0);
+    switch (shape.shape) {
+    case FilterShape::Peak:
+        PeakResponse(destination, frequency, q, gain);
         return;
-    case 1:
-        PassResponse(destination, frequency, code % 20, HighPassResponse);
+    case FilterShape::LowShelf:
+        ShelfResponse(destination, frequency, q, gain, false);
         return;
-    case 2:
-        PassResponse(destination, frequency, code % 20, LowPassResponse);
+    case FilterShape::HighShelf:
+        ShelfResponse(destination, frequency, q, gain, true);
         return;
-    default:
+    case FilterShape::Flat:
+        PeakResponse(destination, frequency, q, 0);
+        return;
+    case FilterShape::HighPass:
+        PassResponse(destination, frequency, std::clamp(shape.type, 0, LastFilterType),
+                     HighPassResponse);
+        return;
+    case FilterShape::LowPass:
+        PassResponse(destination, frequency, std::clamp(shape.type, 0, LastFilterType),
+                     LowPassResponse);
         return;
     }
 }

@@ -3,23 +3,33 @@
 #include "chart/ChartMapper.h"
 
 #include <array>
+#include <cstdint>
 
 namespace aec {
 
 // One level in dB per response column of the chart.
 using ResponseCurve = std::array<float, ChartAxis::Columns>;
 
-// What a band is, as the chart evaluates it: 0 bypass, 1 peaking, 2 low shelf, 3 high shelf,
-// 4 to 99 flat; 100 + i a high-pass filter of type i (0 to 12), 200 + i a low-pass filter.
-namespace FilterCode {
-constexpr int Bypass = 0;
-constexpr int Peak = 1;
-constexpr int LowShelf = 2;
-constexpr int HighShelf = 3;
-constexpr int HighPass = 100;
-constexpr int LowPass = 200;
+// What a band or filter is, as the chart evaluates it.
+enum class FilterShape : std::uint8_t { Flat, Peak, LowShelf, HighShelf, HighPass, LowPass };
+
+struct BandShape
+{
+    FilterShape shape = FilterShape::Flat;
+    int type = 0; // a high- or low-pass filter's type: 0 bypass to 12
+    friend bool operator==(BandShape a, BandShape b)
+    {
+        return a.shape == b.shape && a.type == b.type;
+    }
+};
+
 constexpr int LastFilterType = 12;
-} // namespace FilterCode
+
+// The shape of an EQ band of stored type 0 bypass (flat), 1 peaking, 2 low shelf, 3 high shelf;
+// any other type is drawn flat.
+BandShape EqBandShape(int storedType);
+// A high- or low-pass filter of a stored type; a type outside 0..12 is drawn bypassed.
+BandShape PassShape(bool highPass, int storedType);
 
 // One second- or first-order section of a high- or low-pass filter.
 struct FilterSection
@@ -42,7 +52,8 @@ double BiquadLevel(const Biquad& biquad, double w);
 // The magnitude response of one band or filter at every response column: the filter is
 // designed at a quarter of the sampling rate, sampled on its template axis and slid so that
 // its centre lands on the band's column. Q and gain matter to EQ bands only.
-void EvaluateResponse(ResponseCurve& destination, int frequency, int code, float q, float gain);
+void EvaluateResponse(ResponseCurve& destination, int frequency, BandShape shape, float q,
+                      float gain);
 
 void PeakResponse(ResponseCurve& destination, int frequency, float q, float gain);
 void ShelfResponse(ResponseCurve& destination, int frequency, float q, float gain, bool high);

@@ -1,51 +1,84 @@
 #pragma once
 
 #include "core/ParamAddress.h"
-#include "core/ParameterTable.h"
 #include "core/SelectionState.h"
+#include "core/ValueTable.h"
+
+#include <QObject>
 
 #include <array>
 #include <cstdint>
 
 namespace aec {
 
-// Whoever puts a changed parameter on the wire (the link session sends it or queues it).
-class ParameterSender
+// Where a change of a parameter came from. The link sends what the person, undo or a preset
+// changed; values that came from the processor, and the defaults written at start, stay local.
+enum class Origin : std::uint8_t { Person, Undo, Preset, Processor, Default };
+
+inline bool IsSentToProcessor(Origin origin)
 {
-public:
-    virtual ~ParameterSender() = default;
-    virtual void SendOrQueue(ParamAddress deviceAddress, std::int32_t value) = 0;
+    return origin == Origin::Person || origin == Origin::Undo || origin == Origin::Preset;
+}
+
+// One change of one parameter, as the model announces it.
+struct ParamChange
+{
+    ParamAddress view = 0;   // the address the control that shows it carries
+    ParamAddress device = 0; // the processor's address
+    bool shown = true;       // a control shows it under the current selections (view is valid)
+    std::int32_t value = 0;
+    std::int32_t previous = 0; // what the store held before
+    Origin origin = Origin::Person;
+    const QObject* by = nullptr; // the control's binding, which already shows the value
+    bool paced = false;          // goes out only after the previous frame is acknowledged
 };
 
-// The parameter store with its view, the selections that map one to the other, and the one
-// entry through which every edit changes a parameter. Created once by the program; tests
-// create their own.
-class ParameterModel
+// The parameter store with its view and the selections that map one to the other. Every change
+// of a parameter goes through set() or setDevice(), which store it and announce it with its
+// origin; bindings show it, the link sends it, undo records it. Whole loads (from the processor
+// or a preset file) write the store and then rebuild the view. Created once by the program;
+// tests create their own.
+class ParameterModel : public QObject
 {
+    Q_OBJECT
 public:
+    explicit ParameterModel(QObject* parent = nullptr) : QObject(parent) { m_shownAt.fill(-1); }
+
     ParamStore store;
     ViewValues view;
     SelectionState selection;
     std::array<std::int32_t, BlockCount> EqPassFlag{}; // 1 while a block's EQ is passed through
 
-    void setSender(ParameterSender* sender) { m_sender = sender; }
-
     ParamAddress ViewToDeviceAddress(ParamAddress viewAddress) const;
 
-    // Stores the value under the control's view address and the processor address of the
-    // current selections, then hands it to the sender. Storing happens whether or not the
-    // processor is linked.
-    void SetParameter(ParamAddress viewAddress, std::int32_t value);
-
-    // Stores a value at its own address, view and store alike, and hands it to the sender: for
-    // the system page's settings, whose addresses are not mapped by the page selections.
-    void SetDeviceParameter(ParamAddress address, std::int32_t value);
+    // Stores the value under the view address and the processor address of the current
+    // selections and announces it. Storing happens whether or not the processor is linked.
+    void set(ParamAddress viewAddress, std::int32_t value, Origin origin,
+             const QObject* by = nullptr, bool paced = false);
+    // Stores a value at its processor address (the system page's settings, undo) and announces
+    // it; the view follows where a control shows that address.
+    void setDevice(ParamAddress deviceAddress, std::int32_t value, Origin origin,
+                   const QObject* by = nullptr, bool paced = false);
+    // The person's edit of a control's parameter.
+    void SetParameter(ParamAddress viewAddress, std::int32_t value)
+    {
+        set(viewAddress, value, Origin::Person);
+    }
 
     // Refills the view from the store for the current selections.
     void RebuildViewValues();
+    // The view address that shows a processor address under the current selections, or -1.
+    int viewAddressOf(ParamAddress deviceAddress) const;
+
+signals:
+    void changed(const aec::ParamChange& change);
 
 private:
-    ParameterSender* m_sender = nullptr;
+    void announce(int view, ParamAddress device, std::int32_t value, std::int32_t previous,
+                  Origin origin, const QObject* by, bool paced);
+
+    // Device address → view address for the selections of the last rebuild; -1 where none.
+    std::array<std::int16_t, BlockCount * 256> m_shownAt;
 };
 
 } // namespace aec

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/ParamAddress.h"
-#include "core/ParameterTable.h"
+#include "core/ValueTable.h"
 
 namespace aec {
 

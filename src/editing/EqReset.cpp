@@ -26,8 +26,7 @@ int TargetBlock(int viewBlock, const SelectionState& selection)
     }
 }
 
-void ResetBlock(ParameterModel& model, int block,
-                const std::function<void(ParamAddress, std::int32_t)>* sendPaced)
+void ResetBlock(ParameterModel& model, int block)
 {
     for (int band = 0; band < EqBandCount[block]; ++band) {
         for (int f = 0; f < 5; ++f) {
@@ -36,8 +35,6 @@ void ResetBlock(ParameterModel& model, int block,
             const int value = DefaultBandValue(block, band, field);
             model.store.at(block, BankSlot(block, slot, model.selection)) = value;
             model.view.at(block, slot) = value;
-            if (sendPaced)
-                (*sendPaced)(MakeAddress(block, slot), value);
         }
     }
 }
@@ -91,21 +88,28 @@ int DefaultBandValue(int block, int band, BandField field)
     return 0;
 }
 
-int ResetEq(ParameterModel& model, int selector,
-            const std::function<void(ParamAddress, std::int32_t)>& sendPaced)
+void ResetEq(ParameterModel& model, int viewBlock)
 {
-    if (selector != AllBlocks) {
-        ResetBlock(model, TargetBlock(selector, model.selection), &sendPaced);
-        return selector;
+    // The selections make the processor block's address out of the view block's.
+    const int block = TargetBlock(viewBlock, model.selection);
+    for (int band = 0; band < EqBandCount[block]; ++band) {
+        for (int f = 0; f < 5; ++f) {
+            const auto field = static_cast<BandField>(f);
+            model.set(MakeAddress(block, BandSlot(block, band, field)),
+                      DefaultBandValue(block, band, field), Origin::Person, nullptr, true);
+        }
     }
+}
+
+void ResetAllEq(ParameterModel& model)
+{
     for (int block = 0; block <= LastEqBlock; ++block)
-        ResetBlock(model, block, nullptr);
+        ResetBlock(model, block);
     // The music right bank: the same defaults once more with the right side selected.
     int& music = model.selection.LinkSelection(LinkGroup::Music);
     music = LinkSide::Second;
-    ResetBlock(model, Block::Music, nullptr);
+    ResetBlock(model, Block::Music);
     music = LinkSide::First;
-    return AllBlocks;
 }
 
 } // namespace aec

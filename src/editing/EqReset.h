@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 
 namespace aec {
 
@@ -21,13 +20,12 @@ constexpr int DefaultShelfQ = 10;
 
 int DefaultBandValue(int block, int band, BandField field);
 
-constexpr int AllBlocks = 100; // the selector of every block
+// The start-up reset: the default EQ in every band of blocks 0 to 27 and of the music right
+// bank, in the store and the view. Nothing is announced or sent: the refresh that follows shows it.
+void ResetAllEq(ParameterModel& model);
 
-// Writes the default EQ into every band of the processor block that the view block `selector`
-// stands for (or, for AllBlocks, of blocks 0 to 27 and the music right bank), in the store
-// and the view. A single block's values are also handed to `sendPaced`, one by one; the
-// start-up reset of all blocks sends nothing. Returns the view block to refresh.
-int ResetEq(ParameterModel& model, int selector,
-            const std::function<void(ParamAddress, std::int32_t)>& sendPaced);
+// The EQ reset button: the default EQ in every band of the processor block that the view block
+// stands for, as the person's edits of them, sent one per acknowledgement.
+void ResetEq(ParameterModel& model, int viewBlock);
 
 } // namespace aec

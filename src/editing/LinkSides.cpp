@@ -5,9 +5,6 @@
 namespace aec {
 namespace {
 
-constexpr int MainTab = 5;
-constexpr int SurroundTab = 6;
-
 void CopySlots(ParamStore& store, int fromBlock, int toBlock, int firstSlot, int lastSlot,
                int offset = 0)
 {
@@ -17,14 +14,14 @@ void CopySlots(ParamStore& store, int fromBlock, int toBlock, int firstSlot, int
 
 } // namespace
 
-void CopyFirstSide(ParamStore& store, int chartBlock, int currentTab)
+void CopyFirstSide(ParamStore& store, int chartBlock, Tab currentTab)
 {
     if (chartBlock == Block::Music) {
         CopySlots(store, Block::Music, Block::Music, 10, 84, 75);
     } else if (chartBlock == Block::MicA) {
         CopySlots(store, Block::MicA, Block::MicB, 15, 114);
-    } else if (currentTab == MainTab || currentTab == SurroundTab) {
-        const int left = currentTab == MainTab ? Block::MainLeft : Block::SurroundLeft;
+    } else if (currentTab == Tab::Main || currentTab == Tab::Surround) {
+        const int left = currentTab == Tab::Main ? Block::MainLeft : Block::SurroundLeft;
         for (int mode = 0; mode < OutputModeCount; ++mode)
             CopySlots(store, left + mode, left + 3 + mode, 0, 70);
     }

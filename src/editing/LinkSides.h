@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/ParameterTable.h"
+#include "core/ValueTable.h"
+#include "editing/PageNavigation.h"
 
 namespace aec {
 
@@ -8,6 +9,6 @@ namespace aec {
 // that follows shows it; nothing is sent): the music left bank onto the right bank,
 // microphone A's EQ bands onto microphone B's, or the main or surround left outputs of all
 // three scenes onto the right outputs. `chartBlock` and `currentTab` say which pair is shown.
-void CopyFirstSide(ParamStore& store, int chartBlock, int currentTab);
+void CopyFirstSide(ParamStore& store, int chartBlock, Tab currentTab);
 
 } // namespace aec

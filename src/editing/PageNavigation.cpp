@@ -10,28 +10,25 @@ BilingualText Text(const char* chinese, const char* english)
     return {QString::fromUtf8(chinese), QString::fromUtf8(english)};
 }
 
-constexpr int PairedMuteX = 583;
-constexpr int SingleMuteX = 631;
-
 } // namespace
 
-int PageNavigation::SelectPage(int tab)
+PageRef PageNavigation::SelectPage(Tab tab)
 {
     SelectionState& s = m_selection;
     int& micLink = s.LinkSelection(LinkGroup::Microphones);
-    int result = 0;
+    PageRef result;
     switch (tab) {
     case Tab::Music:
-        result = Page::Music;
+        result = {Block::Music, Page::Music};
         break;
     case Tab::DynamicEq:
-        result = Block::DynamicEq * 256 + Page::DynamicEq;
+        result = {Block::DynamicEq, Page::DynamicEq};
         break;
     case Tab::MicA:
         s.CurrentMicBlock = Block::MicA;
         if (micLink != LinkSide::Both)
             micLink = LinkSide::First;
-        result = Block::MicA * 256 + Page::Microphone;
+        result = {Block::MicA, Page::Microphone};
         break;
     case Tab::MicB:
         // Linked microphones are edited through microphone A.
@@ -41,48 +38,47 @@ int PageNavigation::SelectPage(int tab)
             s.CurrentMicBlock = Block::MicB;
             micLink = LinkSide::Second;
         }
-        result = Block::MicA * 256 + Page::Microphone;
+        result = {Block::MicA, Page::Microphone};
         break;
     case Tab::Effect:
-        result = (s.CurrentEffectBlock == Block::Reverb ? Block::Reverb : Block::EchoA) * 256 +
-                 Page::Effect;
+        result = {s.CurrentEffectBlock == Block::Reverb ? Block::Reverb : Block::EchoA,
+                  Page::Effect};
         break;
     case Tab::Main:
         s.CurrentOutputBlock =
             (s.LinkSelection(LinkGroup::Main) < LinkSide::Second ? 6 : 9) + s.OutputMode;
-        result = Block::MainLeft * 256 + Page::Output;
+        result = {Block::MainLeft, Page::Output};
         break;
     case Tab::Surround:
         s.CurrentOutputBlock =
             (s.LinkSelection(LinkGroup::Surround) < LinkSide::Second ? 12 : 15) + s.OutputMode;
-        result = Block::MainLeft * 256 + Page::Output;
+        result = {Block::MainLeft, Page::Output};
         break;
     case Tab::Centre:
         s.CurrentOutputBlock = Block::Centre + s.OutputMode;
-        result = Block::MainLeft * 256 + Page::Output;
+        result = {Block::MainLeft, Page::Output};
         break;
     case Tab::Sub:
         s.CurrentOutputBlock = Block::Sub + s.OutputMode;
-        result = Block::MainLeft * 256 + Page::Output;
+        result = {Block::MainLeft, Page::Output};
         break;
     case Tab::Hidden:
-        result = Block::HiddenMusic * 256 + Page::Hidden;
+        result = {Block::HiddenMusic, Page::Hidden};
         break;
-    default:
-        return CurrentPage;
     }
-    ChartBlock = result / 256;
+    ChartBlock = result.block;
     return result;
 }
 
-SharedControlsLayout PageNavigation::layoutFor(int tab) const
+SharedControlsLayout PageNavigation::layoutFor(Tab tab) const
 {
     SharedControlsLayout l;
     const bool micB = tab == Tab::MicB;
     l.micLimiter = micB ? Text("麦克风B压限", "MiC B Limit") : Text("麦克风A压限", "MiC A Limit");
     l.micNoiseGate =
         micB ? Text("麦克风B 噪声门", "MICB Noise") : Text("麦克风A 噪声门", "MICA Noise");
-    l.copyAndPassEnabled = tab <= Tab::Effect || ManualOperation != 0;
+    l.copyAndPassEnabled =
+        static_cast<int>(tab) <= static_cast<int>(Tab::Effect) || ManualOperation;
     switch (tab) {
     case Tab::Music:
         l.copyGroupVisible = true;
@@ -99,7 +95,6 @@ SharedControlsLayout PageNavigation::layoutFor(int tab) const
     case Tab::Surround: {
         const bool main = tab == Tab::Main;
         l.copyGroupVisible = l.sceneGroupVisible = l.rightSideVisible = true;
-        l.leftMuteX = PairedMuteX;
         l.leftButton = main ? Text("主左", "Main L") : Text("环左", "SUR L");
         l.rightButton = main ? Text("主右", "Main R") : Text("环右", "SUR R");
         l.outputLimiter =
@@ -127,8 +122,6 @@ SharedControlsLayout PageNavigation::layoutFor(int tab) const
     default:
         break;
     }
-    if (!l.rightSideVisible)
-        l.leftMuteX = SingleMuteX;
     return l;
 }
 
@@ -141,7 +134,7 @@ int PageNavigation::ChooseEffect(int tag, int* subPage)
     if (subPage)
         *subPage = tag == 2 ? 1 : 0;
     LastEffectButton = tag;
-    CurrentPage = viewBlock * 256 + Page::Effect;
+    CurrentPage = {viewBlock, Page::Effect};
     ChartBlock = viewBlock;
     return viewBlock;
 }
@@ -150,7 +143,7 @@ void PageNavigation::ChooseHiddenSource(int tag)
 {
     const int blocks[] = {Block::HiddenMusic, Block::HiddenMicA, Block::HiddenMicB};
     m_selection.CurrentHiddenBlock = blocks[tag < 0 || tag > 2 ? 0 : tag];
-    CurrentPage = Block::HiddenMusic * 256 + Page::Hidden;
+    CurrentPage = {Block::HiddenMusic, Page::Hidden};
     ChartBlock = Block::HiddenMusic;
 }
 

@@ -3,33 +3,43 @@
 #include "core/BilingualText.h"
 #include "core/SelectionState.h"
 
+#include <QMetaType>
+
 namespace aec {
 
 // The ten tab buttons, by Tag.
-namespace Tab {
-constexpr int Music = 0;
-constexpr int DynamicEq = 1;
-constexpr int MicA = 2;
-constexpr int MicB = 3;
-constexpr int Effect = 4;
-constexpr int Main = 5;
-constexpr int Surround = 6;
-constexpr int Centre = 7;
-constexpr int Sub = 8;
-constexpr int Hidden = 9;
-constexpr int Count = 10;
-} // namespace Tab
+enum class Tab : int {
+    Music = 0,
+    DynamicEq = 1,
+    MicA = 2,
+    MicB = 3,
+    Effect = 4,
+    Main = 5,
+    Surround = 6,
+    Centre = 7,
+    Sub = 8,
+    Hidden = 9,
+};
+constexpr int TabCount = 10;
 
 // Pages of the page control, by index.
-namespace Page {
-constexpr int Music = 0;
-constexpr int Microphone = 1;
-constexpr int Effect = 2;
-constexpr int Output = 3;
-constexpr int Hidden = 4;
-constexpr int System = 7;
-constexpr int DynamicEq = 8;
-} // namespace Page
+enum class Page : int {
+    Music = 0,
+    Microphone = 1,
+    Effect = 2,
+    Output = 3,
+    Hidden = 4,
+    System = 7,
+    DynamicEq = 8,
+};
+
+// A page shown and the view block its controls edit.
+struct PageRef
+{
+    int block = 0;
+    Page page = Page::Music;
+    friend bool operator==(PageRef a, PageRef b) { return a.block == b.block && a.page == b.page; }
+};
 
 // How the controls that several pages share look on the page a tab shows: which groups are
 // visible and enabled, and the captions that change with the page.
@@ -39,7 +49,6 @@ struct SharedControlsLayout
     bool sceneGroupVisible = false; // SingleDiscoGrop: operation mode and scenes
     bool copyAndPassEnabled = true; // CopyGrop and EQPassGrop
     bool rightSideVisible = false;  // MainRmuteBtn, Label157, MainRdelayBar, MainRdelayPane
-    int leftMuteX = 631;            // MainLmuteBtn's left edge
     BilingualText leftButton;       // LeftBtn
     BilingualText rightButton;      // RightBtn
     BilingualText outputLimiter;    // OutLimiteGroup
@@ -58,16 +67,16 @@ class PageNavigation
 public:
     explicit PageNavigation(SelectionState& selection) : m_selection(selection) {}
 
-    int CurrentTab = Tab::Music;
-    int CurrentPage = 0; // view block × 256 + page index
-    int ChartBlock = 0;  // the view block whose curve the chart shows
+    Tab CurrentTab = Tab::Music;
+    PageRef CurrentPage;
+    int ChartBlock = 0; // the view block whose curve the chart shows
     int LastEffectButton = 0;
-    int ManualOperation = 1; // copy of block 0 slot 160: 1 manual, 0 automatic
+    bool ManualOperation = true; // block 0 slot 160 is not 0
 
-    // Sets the selection for the tab and returns view block × 256 + page index; also sets
-    // ChartBlock. Does not change CurrentTab or CurrentPage: the caller does.
-    int SelectPage(int tab);
-    SharedControlsLayout layoutFor(int tab) const;
+    // Sets the selection for the tab and returns its page; also sets ChartBlock. Does not
+    // change CurrentTab or CurrentPage: the caller does.
+    PageRef SelectPage(Tab tab);
+    SharedControlsLayout layoutFor(Tab tab) const;
 
     // Effect buttons (Tag 0 echo A, 1 echo B, 2 reverb): returns the view block (4 or 5) and
     // the effect sub-page through `subPage`.

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/ParameterTable.h"
+#include "core/DiagnosticLog.h"
+#include "core/ValueTable.h"
 #include "link/DeviceTexts.h"
-#include "link/DiagnosticLog.h"
 #include "link/LinkFlags.h"
 
 #include <QByteArrayView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/DiagnosticLog.h"
+#include "core/DiagnosticLog.h"
 #include "link/FrameApplier.h"
 #include "link/LinkFlags.h"
 

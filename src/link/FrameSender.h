@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/DevicePort.h"
 #include "core/ParamAddress.h"
-#include "core/ParameterTable.h"
-#include "link/DevicePort.h"
+#include "core/ValueTable.h"
 #include "link/LinkFlags.h"
 
 #include <QByteArray>

@@ -17,16 +17,6 @@ constexpr int RepeatAfterTicks = 32; // an unanswered step is sent again after 3
 constexpr int AbandonTicks = 100;    // and abandoned 10 s after that
 constexpr int TicksCap = 100;
 
-enum SessionEvents {
-    Online = 1,
-    Reload = 2,
-    ModeStored = 3,
-    Linking = 4,
-    Download = 6,
-    Lost = 7,
-    Failed = 9
-};
-
 } // namespace
 
 LinkSession::LinkSession(ParameterModel& model, DeviceTexts& texts, SerialLine& port,
@@ -35,7 +25,11 @@ LinkSession::LinkSession(ParameterModel& model, DeviceTexts& texts, SerialLine& 
       m_applier(model.store, texts, m_flags, log), m_receiver(m_flags, m_applier, log),
       m_sender(port, model.store)
 {
-    m_model.setSender(this);
+    // The person's edits, undo and presets go to the processor; what came from it stays.
+    connect(&model, &ParameterModel::changed, this, [this](const ParamChange& change) {
+        if (IsSentToProcessor(change.origin))
+            SendOrQueue(change.device, change.value, change.paced);
+    });
 }
 
 void LinkSession::setPortNames(const QStringList& names)
@@ -108,7 +102,6 @@ void LinkSession::StartLink()
     m_flags.Answered = 0;
     m_state.PortIndex = 0;
     m_state.PanelLockState = 0;
-    m_state.SendSuppressed = 0;
     m_receiver.reset();
     m_selectedPort = m_portNames.isEmpty() ? -1 : 0;
     setTimers(true, false, false);
@@ -122,7 +115,7 @@ void LinkSession::StartLink()
 
 void LinkSession::EndLink()
 {
-    m_state.LinkState = 0;
+    m_state.LinkState = LinkPhase::NotOnline;
     setLinkedLook(false);
     setTimers(false, false, false);
     forgetLinkActivity();
@@ -138,7 +131,7 @@ void LinkSession::forgetLinkActivity()
 {
     m_queue.clear();
     m_state.InFlightEntry = 0;
-    m_state.PendingAction = 0;
+    m_state.PendingAction = Pending::None;
     m_state.RetryCount = 0;
     m_state.HoldTick = 0;
     m_state.TransferRepeats = 0;
@@ -162,12 +155,12 @@ void LinkSession::Timer1Timer()
     m_receiver.lineTick(TimerPeriodMs[Timer1]);
     showDialog(true);
     if (m_flags.Answered == 1) {
-        SessionEvent(Linking);
+        SessionEvent(LinkEvent::Linking);
         return;
     }
     if (m_state.PortIndex > m_state.LastTriedPort + 1 || m_selectedPort < 0) {
         m_state.PortIndex = 0;
-        SessionEvent(Failed);
+        SessionEvent(LinkEvent::Failed);
     } else {
         // Ports that cannot be opened or written are passed over silently.
         if (m_port.isOpen())
@@ -206,22 +199,22 @@ void LinkSession::startDownload()
     m_state.TransferTotal = DownloadTotal;
     m_state.Direction = TransferDirection::Download;
     ShowLinkStatus(LinkText::Download);
-    m_state.LinkState = 0;
+    m_state.LinkState = LinkPhase::NotOnline;
     requestStep(1);
 }
 
-void LinkSession::SessionEvent(int event)
+void LinkSession::SessionEvent(LinkEvent event)
 {
     switch (event) {
-    case Linking:
+    case LinkEvent::Linking:
         startLoad(LinkText::Linking);
-        m_state.LinkState = 0;
+        m_state.LinkState = LinkPhase::NotOnline;
         setColour(StatusColour::Neutral);
         return;
-    case Reload:
+    case LinkEvent::Reload:
         startLoad(LinkText::Loading);
         return;
-    case Download:
+    case LinkEvent::Download:
         if (!isOnline())
             return;
         if (m_flags.ReadyToSend == 1 && acknowledgementsOwed() <= 0) {
@@ -231,18 +224,18 @@ void LinkSession::SessionEvent(int event)
         // An answer to an earlier frame is still on its way and must not be taken for block 0's:
         // the download starts once it is in.
         ShowLinkStatus(LinkText::Download);
-        m_state.LinkState = 0;
-        m_state.PendingAction = Download;
+        m_state.LinkState = LinkPhase::NotOnline;
+        m_state.PendingAction = Pending::Download;
         m_state.RetryCount = 0;
         m_state.HoldTick = 0;
         return;
-    case Online: {
+    case LinkEvent::Online: {
         const int mode = m_model.store.at(Block::Music, 161);
         m_model.selection.OutputMode = mode > 2 ? 2 : mode;
         if (m_state.PanelLockState == 0)
             m_state.PanelLockState = 1;
         emit onlineRefreshRequested();
-        m_state.LinkState = SessionState::Online;
+        m_state.LinkState = LinkPhase::Online;
         setColour(StatusColour::Online);
         setLinkedLook(true);
         ShowLinkStatus(LinkText::Online);
@@ -251,26 +244,25 @@ void LinkSession::SessionEvent(int event)
         setTimer(HoldTimer, true);
         return;
     }
-    case ModeStored:
+    case LinkEvent::ModeStored:
         emit modeListRebuildRequested();
-        m_state.LinkState = SessionState::Online;
+        m_state.LinkState = LinkPhase::Online;
         ShowLinkStatus(LinkText::Online);
         setColour(StatusColour::Online);
         m_messages.inform(LinkText::SaveSuccess);
         return;
-    case Lost:
-    case Failed:
+    case LinkEvent::Lost:
+    case LinkEvent::Failed:
         setTimer(Timer2, false);
         setTimer(Timer1, false);
         forgetLinkActivity();
-        m_state.SendSuppressed = 0;
-        if (event == Lost)
-            m_state.LinkState = 0;
+        if (event == LinkEvent::Lost)
+            m_state.LinkState = LinkPhase::NotOnline;
         setLinkedLook(false);
         ShowLinkStatus(LinkText::Offline);
         setColour(StatusColour::Failed);
         showDialog(false);
-        m_messages.inform(event == Lost ? LinkText::LinkLost : LinkText::LinkFailed);
+        m_messages.inform(event == LinkEvent::Lost ? LinkText::LinkLost : LinkText::LinkFailed);
         return;
     default:
         return;
@@ -294,7 +286,7 @@ void LinkSession::Timer2Timer()
             setTimer(Timer2, false);
             if (s.Direction == TransferDirection::Load)
                 restoreQueuedEdits();
-            SessionEvent(Online);
+            SessionEvent(LinkEvent::Online);
             return;
         }
         advanceTransfer();
@@ -302,7 +294,7 @@ void LinkSession::Timer2Timer()
         requestStep(1);
         s.TransferRepeats = 1;
     } else if (s.TransferRepeats > 0 && s.TransferTicks >= AbandonTicks) {
-        SessionEvent(Failed);
+        SessionEvent(LinkEvent::Failed);
     }
 }
 
@@ -367,9 +359,9 @@ void LinkSession::advanceTransfer()
 
 // ---- Sending --------------------------------------------------------------------------------
 
-void LinkSession::SendOrQueue(ParamAddress address, std::int32_t value)
+void LinkSession::SendOrQueue(ParamAddress address, std::int32_t value, bool paced)
 {
-    if (m_state.SendSuppressed == 1 || !isOnline())
+    if (!isOnline())
         return; // stored only; a later download or edit carries it
     m_state.HoldTick = 0;
     if (m_flags.ReadyToSend == 1 && m_queue.isEmpty()) {
@@ -377,9 +369,12 @@ void LinkSession::SendOrQueue(ParamAddress address, std::int32_t value)
         m_queue.resetIndexes();
         m_queue.enqueue(address, value);
         sendEntry(m_queue.dequeue());
-        return;
+    } else {
+        m_queue.enqueue(address, value);
     }
-    m_queue.enqueue(address, value);
+    // A paced value waits for its acknowledgement before the next parameter goes out.
+    if (paced)
+        m_flags.ReadyToSend = 0;
 }
 
 // Sends one entry of the queue. A mode recall (7682) then waits for its acknowledgement,
@@ -390,23 +385,17 @@ void LinkSession::sendEntry(int index)
     m_state.InFlightEntry = index;
     if (entry.address == CommandAddress::ModeRecall) {
         ShowLinkStatus(LinkText::Loading);
-        m_state.LinkState = 0;
+        m_state.LinkState = LinkPhase::NotOnline;
         m_state.RetryCount = 0;
-        m_state.PendingAction = Reload;
+        m_state.PendingAction = Pending::Reload;
     } else if (entry.address == CommandAddress::ModeRecord) {
-        m_state.PendingAction = ModeStored;
+        m_state.PendingAction = Pending::ModeStored;
     } else {
-        m_state.PendingAction = 0;
+        m_state.PendingAction = Pending::None;
     }
     m_sender.SendParameterFrame(Frame::WriteCommand, entry.address, entry.value);
-    if (m_state.PendingAction != 0)
+    if (m_state.PendingAction != Pending::None)
         m_flags.ReadyToSend = 0;
-}
-
-void LinkSession::SetParameterPaced(ParamAddress viewAddress, std::int32_t value)
-{
-    m_model.SetParameter(viewAddress, value);
-    m_flags.ReadyToSend = 0;
 }
 
 void LinkSession::StoreMode(int index, const QByteArray& name)
@@ -416,11 +405,11 @@ void LinkSession::StoreMode(int index, const QByteArray& name)
     record.append('\0');
     record.append(name);
     m_sender.SendText(CommandAddress::ModeRecord, record);
-    m_state.PendingAction = ModeStored;
+    m_state.PendingAction = Pending::ModeStored;
     // Success is reported on the processor's acknowledgement, never on an earlier one.
     m_flags.ReadyToSend = 0;
     ShowLinkStatus(LinkText::Saving);
-    m_state.LinkState = 0;
+    m_state.LinkState = LinkPhase::NotOnline;
     m_state.RetryCount = 0;
 }
 
@@ -433,21 +422,21 @@ void LinkSession::HoldTimerTimer()
     if (s.HoldTick == HoldTickLimit)
         settleAcknowledgements();
 
-    if (s.PendingAction != 0 && pendingActionDue()) {
-        const int action = s.PendingAction;
-        s.PendingAction = 0;
-        if (action == Download)
+    if (s.PendingAction != Pending::None && pendingActionDue()) {
+        const Pending action = s.PendingAction;
+        s.PendingAction = Pending::None;
+        if (action == Pending::Download)
             startDownload();
         else
-            SessionEvent(action);
+            SessionEvent(action == Pending::Reload ? LinkEvent::Reload : LinkEvent::ModeStored);
         s.RetryCount = 0;
         s.HoldTick = 0;
-    } else if (s.PendingAction != 0 && s.HoldTick == HoldTickLimit) {
+    } else if (s.PendingAction != Pending::None && s.HoldTick == HoldTickLimit) {
         s.HoldTick = 0;
         if (++s.RetryCount > PendingRetryLimit) {
             s.RetryCount = 0;
             setTimer(HoldTimer, false);
-            SessionEvent(Lost);
+            SessionEvent(LinkEvent::Lost);
         }
     }
 
@@ -468,7 +457,7 @@ void LinkSession::HoldTimerTimer()
 // starts once they are in, or after a second without them.
 bool LinkSession::pendingActionDue() const
 {
-    if (m_state.PendingAction != Download)
+    if (m_state.PendingAction != Pending::Download)
         return m_flags.ReadyToSend == 1;
     return m_state.HoldTick == HoldTickLimit ||
            (m_flags.ReadyToSend == 1 && acknowledgementsOwed() <= 0);
@@ -496,7 +485,7 @@ void LinkSession::keepAlive()
     if (s.RetryCount > KeepAliveRetryLimit) {
         s.RetryCount = 0;
         setTimer(HoldTimer, false);
-        SessionEvent(Lost);
+        SessionEvent(LinkEvent::Lost);
     }
 }
 

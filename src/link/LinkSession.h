@@ -1,16 +1,16 @@
 #pragma once
 
+#include "core/DiagnosticLog.h"
 #include "core/MessageService.h"
 #include "core/ParameterModel.h"
+#include "core/SerialLine.h"
 #include "link/DeviceTexts.h"
-#include "link/DiagnosticLog.h"
 #include "link/FrameApplier.h"
 #include "link/FrameReceiver.h"
 #include "link/FrameSender.h"
 #include "link/LinkFlags.h"
 #include "link/LinkStatus.h"
 #include "link/SendQueue.h"
-#include "link/SerialLine.h"
 
 #include <QObject>
 #include <QStringList>
@@ -21,14 +21,28 @@ namespace aec {
 
 // The session's variables, kept as plain integers under the names the link's timers and
 // handlers use for them.
+// Whether the link is online and idle: only then are parameters sent.
+enum class LinkPhase { NotOnline, Online };
+
+// What waits for the processor's acknowledgement before it happens.
+enum class Pending { None, Reload, ModeStored, Download };
+
+// The session's transitions.
+enum class LinkEvent {
+    Online = 1,     // the load or download is complete
+    Reload = 2,     // a recalled mode is loaded
+    ModeStored = 3, // the processor stored a mode
+    Linking = 4,    // the processor answered the link request: the load starts
+    Download = 6,   // the store goes to the processor
+    Lost = 7,       // an online processor stopped answering
+    Failed = 9,     // no processor found, or a load or download abandoned
+};
+
 struct SessionState
 {
-    static constexpr int Online = 2; // LinkState while online and idle; 0 otherwise
-
-    int LinkState = 0;
-    int SendSuppressed = 0; // 1 while a refresh writes the controls: store, do not send
-    int InFlightEntry = 0;  // queue index of the parameter sent last
-    int PendingAction = 0;  // 2 a mode recall, 3 a mode store waits for its acknowledgement
+    LinkPhase LinkState = LinkPhase::NotOnline;
+    int InFlightEntry = 0; // queue index of the parameter sent last
+    Pending PendingAction = Pending::None;
     int HoldTick = 0;
     int RetryCount = 0;
     int TransferStep = 0;
@@ -46,7 +60,7 @@ struct SessionState
 // does no I/O of its own and touches no widget: it writes through a SerialLine, takes received
 // bytes through ComPortRxChar, reports through signals and asks through a MessageService. Its
 // three timers are switches the owner follows with real timers; tests call the tick functions.
-class LinkSession : public QObject, public ParameterSender
+class LinkSession : public QObject
 {
     Q_OBJECT
 public:
@@ -75,15 +89,15 @@ public:
     void HoldTimerTimer(); // send queue, pending mode commands, keep-alive, every 20 ms
     void ComPortRxChar(QByteArrayView bytes);
 
-    void SessionEvent(int event);
-    void SendOrQueue(ParamAddress address, std::int32_t value) override;
-    // SetParameter, then wait for an acknowledgement before the next parameter goes out.
-    void SetParameterPaced(ParamAddress viewAddress, std::int32_t value);
+    void SessionEvent(LinkEvent event);
+    // Sends a parameter at once, or queues it behind the acknowledgement awaited; a paced one
+    // holds the next back until its own acknowledgement.
+    void SendOrQueue(ParamAddress address, std::int32_t value, bool paced = false);
     // Sends the mode record (index, name) and waits for the processor to store it.
     void StoreMode(int index, const QByteArray& name);
 
     bool isTimerActive(Timer timer) const { return m_timers[timer]; }
-    bool isOnline() const { return m_state.LinkState == SessionState::Online; }
+    bool isOnline() const { return m_state.LinkState == LinkPhase::Online; }
     SessionState& state() { return m_state; }
     const SessionState& state() const { return m_state; }
     LinkFlags& flags() { return m_flags; }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/SerialLine.h"
+#include "core/SerialLine.h"
 
 #include <QObject>
 #include <QSerialPort>

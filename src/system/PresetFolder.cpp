@@ -1,6 +1,6 @@
 #include "system/PresetFolder.h"
 
-#include "link/DiagnosticLog.h"
+#include "core/DiagnosticLog.h"
 #include "system/PresetFormat.h"
 
 #include <QDir>

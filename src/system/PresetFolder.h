@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/BilingualText.h"
-#include "core/ParameterTable.h"
+#include "core/ValueTable.h"
 
 #include <QString>
 #include <QStringList>

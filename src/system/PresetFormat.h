@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ParameterTable.h"
+#include "core/ValueTable.h"
 
 #include <QByteArray>
 #include <QString>

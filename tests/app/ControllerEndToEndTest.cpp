@@ -1,7 +1,7 @@
 // The whole program against a simulated processor on a pseudo-terminal: a real QSerialPort,
 // the real timers, the windows offscreen.
 #include "app/Controller.h"
-#include "editing/ui/TForm1.h"
+#include "app/TForm1.h"
 #include "link/ui/TForm3.h"
 #include "sim/SimulatorHost.h"
 #include "support/EventLoop.h"
@@ -184,9 +184,10 @@ TEST_F(ControllerEndToEnd, EditStormOverSevenHundredParametersLeavesTheProcessor
         // Every tenth edit (a parameter whose view and processor addresses coincide) waits for
         // its acknowledgement, so the ones behind it queue.
         if (edit % 10 == 0)
-            session().SetParameterPaced(MakeAddress(0, 10 + edit % 75), value);
+            controller->model().set(MakeAddress(0, 10 + edit % 75), value, Origin::Person, nullptr,
+                                    true);
         else
-            controller->model().SetDeviceParameter(addresses[random.bounded(750)], value);
+            controller->model().setDevice(addresses[random.bounded(750)], value, Origin::Person);
         if (edit % 100 == 99)
             RunFor(10);
     }

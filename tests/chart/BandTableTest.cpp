@@ -27,20 +27,22 @@ TEST(BandTable, MusicBlockHasFifteenBandsAndTwoFiltersAfterThem)
     ViewValues v = FlatMusic();
     v.at(0, 4) = 3; // 12dB Butterworth, but at the bottom step: drawn bypassed
     v.at(0, 6) = 9;
-    EXPECT_EQ(FillBandTable(t, v, SelectAllBands, 0), 14 + 200);
-    EXPECT_EQ(t.entries[15].code, 100);
+    const FilledBands music = FillBandTable(t, v, AllBands, 0);
+    EXPECT_EQ(music.lastEqBand, 14);
+    EXPECT_TRUE(music.filters);
+    EXPECT_EQ(t.entries[15].shape, PassShape(true, 0));
     EXPECT_FLOAT_EQ(t.entries[15].frequency, 19.0f);
-    EXPECT_EQ(t.entries[16].code, 200);
+    EXPECT_EQ(t.entries[16].shape, PassShape(false, 0));
     EXPECT_FLOAT_EQ(t.entries[16].frequency, 20600.0f);
     EXPECT_EQ(t.highPassFrequencySlot, 5);
     EXPECT_EQ(t.lowPassFrequencySlot, 7);
 
     v.at(0, 5) = 204; // 1000 Hz
     v.at(0, 7) = 300;
-    FillBandTable(t, v, SelectAllBands, 0);
-    EXPECT_EQ(t.entries[15].code, 103);
+    FillBandTable(t, v, AllBands, 0);
+    EXPECT_EQ(t.entries[15].shape, PassShape(true, 3));
     EXPECT_FLOAT_EQ(t.entries[15].frequency, 1000.0f);
-    EXPECT_EQ(t.entries[16].code, 209);
+    EXPECT_EQ(t.entries[16].shape, PassShape(false, 9));
     EXPECT_FLOAT_EQ(t.entries[16].frequency, 6350.0f);
 }
 
@@ -55,7 +57,7 @@ TEST(BandTable, BandFieldsComeFromTheirSlotsAndShelvesUseTheShelvingQ)
     v.at(0, 28) = 28;
     v.at(0, 29) = 4;
     FillBandTable(t, v, 3, 0);
-    EXPECT_EQ(t.entries[3].code, 1);
+    EXPECT_EQ(t.entries[3].shape.shape, FilterShape::Peak);
     EXPECT_FLOAT_EQ(t.entries[3].frequency, 250.0f);
     EXPECT_FLOAT_EQ(t.entries[3].gain, -6.0f);
     EXPECT_FLOAT_EQ(t.entries[3].q, 2.0f);
@@ -72,7 +74,7 @@ TEST(BandTable, OnlyTheSelectedBandIsRefilled)
 {
     BandTable t;
     ViewValues v = FlatMusic();
-    FillBandTable(t, v, SelectAllBands, 0);
+    FillBandTable(t, v, AllBands, 0);
     v.at(0, 12) = 180;
     v.at(0, 17) = 180;
     FillBandTable(t, v, 1, 0);
@@ -89,12 +91,14 @@ TEST(BandTable, DynamicEqAndHiddenEqHaveNoFilters)
     v.at(1, 4) = 150;
     v.at(1, 5) = 16;
     v.at(1, 6) = 24;
-    EXPECT_EQ(FillBandTable(t, v, SelectAllBands, 1), 2);
-    EXPECT_EQ(t.entries[0].code, 2);
+    const FilledBands dynamic = FillBandTable(t, v, AllBands, 1);
+    EXPECT_EQ(dynamic.lastEqBand, 2);
+    EXPECT_FALSE(dynamic.filters);
+    EXPECT_EQ(t.entries[0].shape.shape, FilterShape::LowShelf);
     EXPECT_FLOAT_EQ(t.entries[0].frequency, 28.9f);
     EXPECT_FLOAT_EQ(t.entries[0].gain, 6.0f);
     EXPECT_FLOAT_EQ(t.entries[0].q, 1.6f) << "a shelf reads its shelving Q at 10n + 6";
-    EXPECT_EQ(FillBandTable(t, v, SelectAllBands, 25), 4);
+    EXPECT_EQ(FillBandTable(t, v, AllBands, 25).lastEqBand, 4);
 }
 
 TEST(BandTable, FilterSlotsPerBlock)

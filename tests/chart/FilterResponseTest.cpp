@@ -172,12 +172,25 @@ float DrawnQ(float q)
     return q;
 }
 
-// No sections: the destination is left as it was.
+// A band in short: a stored EQ band type below 100, 100 + type a high-pass filter and 200 + type
+// a low-pass filter of that stored type.
+BandShape ShapeOf(int code)
+{
+    if (code >= 200)
+        return PassShape(false, code - 200);
+    if (code >= 100)
+        return PassShape(true, code - 100);
+    return EqBandShape(code);
+}
+
+// A filter type the processor does not have is drawn bypassed.
 std::optional<std::vector<Section>> BandSections(int code, float q, float gain)
 {
     const double drawnQ = DrawnQ(q);
-    if (code / 100 == 1 || code / 100 == 2)
-        return PassSections(code % 20, code / 100 == 2);
+    if (code / 100 == 1 || code / 100 == 2) {
+        const int type = code % 100;
+        return PassSections(type <= 12 ? type : 0, code / 100 == 2);
+    }
     if (code == 1)
         return std::vector<Section>{PeakSection(drawnQ, gain)};
     if (code == 2 || code == 3)
@@ -228,7 +241,7 @@ testing::AssertionResult MatchesReference(int frequency, int code, float q, floa
 {
     ResponseCurve curve;
     curve.fill(-1000.0f);
-    EvaluateResponse(curve, frequency, code, q, gain);
+    EvaluateResponse(curve, frequency, ShapeOf(code), q, gain);
     const auto sections = BandSections(code, q, gain);
     const std::string band = "f " + std::to_string(frequency) + " code " + std::to_string(code) +
                              " q " + std::to_string(q) + " gain " + std::to_string(gain);
@@ -255,7 +268,7 @@ ResponseCurve Evaluate(int frequency, int code, float q = 1, float gain = 0)
 {
     ResponseCurve curve;
     curve.fill(-1000.0f);
-    EvaluateResponse(curve, frequency, code, q, gain);
+    EvaluateResponse(curve, frequency, ShapeOf(code), q, gain);
     return curve;
 }
 
@@ -312,7 +325,7 @@ TEST(FilterResponseFlat, BypassedBandsUnusedCodesBypassFiltersAndZeroGainPeaksAr
             EXPECT_NEAR(v, 0.0f, 1e-6) << "code " << code;
     }
     for (float q : {0.4f, 1.0f, 128.0f}) {
-        const ResponseCurve curve = Evaluate(1000, FilterCode::Peak, q, 0.0f);
+        const ResponseCurve curve = Evaluate(1000, 1, q, 0.0f);
         for (float v : curve)
             EXPECT_NEAR(v, 0.0f, 1e-6) << "Q " << q;
     }
@@ -323,7 +336,7 @@ TEST(FilterResponsePeak, ReachesItsGainOnItsOwnColumnAndFadesToZeroOnBothSides)
     for (float gain : {12.0f, -24.0f, 3.5f}) {
         for (float q : {0.4f, 1.0f, 10.0f}) {
             SCOPED_TRACE(testing::Message() << "gain " << gain << " Q " << q);
-            const ResponseCurve curve = Evaluate(MidFrequency, FilterCode::Peak, q, gain);
+            const ResponseCurve curve = Evaluate(MidFrequency, 1, q, gain);
             EXPECT_NEAR(curve[Mid], gain, 1e-5);
             for (std::size_t k = Mid; k + 1 < Count; ++k)
                 EXPECT_LE(std::abs(curve[k + 1]), std::abs(curve[k])) << k;
@@ -340,7 +353,7 @@ TEST(FilterResponseShelf, HighShelfIsHalfwayOnItsColumnAndAtFullGainOnlyFarToThe
     const int centre = CentreOf(1000); // 273
     for (float q : {0.4f, 1.0f, 4.0f}) {
         SCOPED_TRACE(testing::Message() << "Q " << q);
-        const ResponseCurve curve = Evaluate(1000, FilterCode::HighShelf, q, 12.0f);
+        const ResponseCurve curve = Evaluate(1000, 3, q, 12.0f);
         EXPECT_NEAR(curve[std::size_t(centre)], 6.0f, 1e-5);
         for (int k = 0; k < centre - 123; ++k)
             EXPECT_NEAR(curve[std::size_t(k)], 0.0f, 0.01) << k;
@@ -354,7 +367,7 @@ TEST(FilterResponseShelf, LowShelfIsTheMirrorImage)
     const int centre = CentreOf(1000);
     for (float q : {0.4f, 1.0f, 4.0f}) {
         SCOPED_TRACE(testing::Message() << "Q " << q);
-        const ResponseCurve curve = Evaluate(1000, FilterCode::LowShelf, q, 12.0f);
+        const ResponseCurve curve = Evaluate(1000, 2, q, 12.0f);
         EXPECT_NEAR(curve[std::size_t(centre)], 6.0f, 1e-5);
         for (int k = 0; k < centre - 123; ++k)
             EXPECT_NEAR(curve[std::size_t(k)], 12.0f, 0.01) << k;
@@ -379,7 +392,7 @@ TEST(FilterResponsePassFilter, LevelOnTheCornerColumnFollowsTheType)
 {
     const std::pair<int, float> corner[] = {
         {3, -3.01f}, {2, -4.77f}, {4, -6.02f}, {8, -3.01f}, {9, -6.02f}};
-    for (int base : {FilterCode::HighPass, FilterCode::LowPass}) {
+    for (int base : {100, 200}) {
         for (const auto& [type, level] : corner) {
             const ResponseCurve curve = Evaluate(1000, base + type);
             EXPECT_NEAR(curve[std::size_t(CentreOf(1000))], level, 0.005) << "code " << base + type;
@@ -404,9 +417,9 @@ TEST(FilterResponsePassFilter, TwentyFourDbButterworthSectionsPeakAndDipOnTheCor
 
 TEST(FilterResponsePassFilter, HighPassRisesAndLowPassFallsAcrossTheCorner)
 {
-    for (int type = 1; type <= FilterCode::LastFilterType; ++type) {
-        const ResponseCurve high = Evaluate(MidFrequency, FilterCode::HighPass + type);
-        const ResponseCurve low = Evaluate(MidFrequency, FilterCode::LowPass + type);
+    for (int type = 1; type <= LastFilterType; ++type) {
+        const ResponseCurve high = Evaluate(MidFrequency, 100 + type);
+        const ResponseCurve low = Evaluate(MidFrequency, 200 + type);
         EXPECT_LT(high.front(), -40.0f) << type;
         EXPECT_NEAR(high.back(), 0.0f, 0.01) << type;
         EXPECT_NEAR(low.front(), 0.0f, 0.01) << type;
@@ -414,24 +427,17 @@ TEST(FilterResponsePassFilter, HighPassRisesAndLowPassFallsAcrossTheCorner)
     }
 }
 
-TEST(FilterResponsePassFilter, TypeIsTheCodeModuloTwenty)
+TEST(FilterResponsePassFilter, FilterTypesTheProcessorDoesNotHaveDrawBypassed)
 {
-    EXPECT_EQ(Evaluate(1000, 125), Evaluate(1000, 105));
-    EXPECT_EQ(Evaluate(1000, 152), Evaluate(1000, 112));
-    EXPECT_EQ(Evaluate(1000, 232), Evaluate(1000, 212));
-    EXPECT_NE(Evaluate(1000, 105), Evaluate(1000, 205));
-}
-
-TEST(FilterResponsePassFilter, TypesAboveTwelveLeaveTheDestinationAsItWas)
-{
-    for (int code : {113, 119, 133, 199, 213, 219, 255}) {
-        ResponseCurve curve;
-        for (std::size_t k = 0; k < Count; ++k)
-            curve[k] = 0.25f * float(k) - 40.0f;
-        const ResponseCurve before = curve;
-        EvaluateResponse(curve, 1000, code, 1.0f, 12.0f);
-        EXPECT_EQ(curve, before) << "code " << code;
-    }
+    EXPECT_NE(Evaluate(1000, 112), Evaluate(1000, 100)) << "type 12 is the last one there is";
+    EXPECT_EQ(Evaluate(1000, 113), Evaluate(1000, 100));
+    EXPECT_EQ(Evaluate(1000, 255), Evaluate(1000, 100));
+    EXPECT_EQ(Evaluate(1000, 213), Evaluate(1000, 200));
+    EXPECT_EQ(ShapeOf(99), ShapeOf(0)) << "an EQ band type beyond the four is flat";
+    ResponseCurve curve;
+    curve.fill(-40.0f);
+    EvaluateResponse(curve, 1000, PassShape(true, -1), 1.0f, 12.0f);
+    EXPECT_EQ(curve, Evaluate(1000, 100)) << "nothing of the old curve stays";
 }
 
 TEST(FilterResponsePassFilter, LowPassRepeatsTheColumnBeforeWhereItsResponseIsExactlyZero)
@@ -451,8 +457,8 @@ TEST(FilterResponsePassFilter, LowPassRepeatsTheColumnBeforeWhereItsResponseIsEx
 
 TEST(FilterResponsePassFilter, EveryTypeDrawsAFiniteLevelInEveryColumn)
 {
-    for (int base : {FilterCode::HighPass, FilterCode::LowPass}) {
-        for (int type = 0; type <= FilterCode::LastFilterType; ++type) {
+    for (int base : {100, 200}) {
+        for (int type = 0; type <= LastFilterType; ++type) {
             for (int f : {10, MidFrequency, 20600}) {
                 const ResponseCurve curve = Evaluate(f, base + type);
                 for (float v : curve)
@@ -470,7 +476,7 @@ TEST(FilterResponseQRemapping, TheFiveLargestQsDrawLikeSmallerOnes)
         ResponseCurve direct, undrawn;
         PeakResponse(direct, MidFrequency, to, 12.0f);
         PeakResponse(undrawn, MidFrequency, from, 12.0f);
-        const ResponseCurve drawn = Evaluate(MidFrequency, FilterCode::Peak, from, 12.0f);
+        const ResponseCurve drawn = Evaluate(MidFrequency, 1, from, 12.0f);
         EXPECT_EQ(drawn, direct) << from;
         EXPECT_NE(drawn, undrawn) << from;
     }
@@ -481,14 +487,14 @@ TEST(FilterResponseQRemapping, OtherQsAreDrawnAsTheyAre)
     for (float q : {0.4f, 96.0f, 98.0f, 101.99f, 127.99f}) {
         ResponseCurve direct;
         PeakResponse(direct, MidFrequency, q, 12.0f);
-        EXPECT_EQ(Evaluate(MidFrequency, FilterCode::Peak, q, 12.0f), direct) << q;
+        EXPECT_EQ(Evaluate(MidFrequency, 1, q, 12.0f), direct) << q;
     }
 }
 
 TEST(FilterResponseSnapping, BandBelowTenHertzIsDrawnAsTenHertzOnColumnZero)
 {
-    const ResponseCurve at5 = Evaluate(5, FilterCode::Peak, 1.0f, 12.0f);
-    EXPECT_EQ(at5, Evaluate(10, FilterCode::Peak, 1.0f, 12.0f));
+    const ResponseCurve at5 = Evaluate(5, 1, 1.0f, 12.0f);
+    EXPECT_EQ(at5, Evaluate(10, 1, 1.0f, 12.0f));
     EXPECT_EQ(ColumnOfMaximum(at5), 0u);
     EXPECT_NEAR(at5[0], 12.0f, 1e-5);
     EXPECT_EQ(Evaluate(5, 203), Evaluate(10, 203));
@@ -496,10 +502,10 @@ TEST(FilterResponseSnapping, BandBelowTenHertzIsDrawnAsTenHertzOnColumnZero)
 
 TEST(FilterResponseSnapping, TopOfTheFrequencyTableIsCentredOnColumn453)
 {
-    const ResponseCurve curve = Evaluate(20600, FilterCode::Peak, 1.0f, 12.0f);
+    const ResponseCurve curve = Evaluate(20600, 1, 1.0f, 12.0f);
     EXPECT_EQ(ColumnOfMaximum(curve), 453u);
     EXPECT_NEAR(curve[453], 12.0f, 1e-5);
-    const ResponseCurve shelf = Evaluate(20600, FilterCode::HighShelf, 1.0f, 12.0f);
+    const ResponseCurve shelf = Evaluate(20600, 3, 1.0f, 12.0f);
     EXPECT_NEAR(shelf[453], 6.0f, 1e-5);
 }
 

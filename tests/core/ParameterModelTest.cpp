@@ -10,20 +10,20 @@
 namespace aec {
 namespace {
 
-struct RecordingSender : ParameterSender
+// Every change the model announces.
+struct ChangeRecorder
 {
-    std::vector<std::pair<int, std::int32_t>> sent;
-    void SendOrQueue(ParamAddress deviceAddress, std::int32_t value) override
+    explicit ChangeRecorder(ParameterModel& model)
     {
-        sent.emplace_back(deviceAddress, value);
+        QObject::connect(&model, &ParameterModel::changed,
+                         [this](const ParamChange& change) { changes.push_back(change); });
     }
+    std::vector<ParamChange> changes;
 };
 
 class ParameterModelTest : public ::testing::Test
 {
 protected:
-    ParameterModelTest() { model.setSender(&sender); }
-
     // Every store cell holds block × 1000 + slot, so a view cell names where it came from.
     void FillStoreWithAddresses()
     {
@@ -33,11 +33,11 @@ protected:
     }
 
     ParameterModel model;
-    RecordingSender sender;
+    ChangeRecorder recorder{model};
 };
 
-// SetParameter writes the view cell, the mapped store cell, and hands the mapped address on.
-TEST_F(ParameterModelTest, SetParameterStoresViewAndDeviceCellsAndSendsTheDeviceAddress)
+// A change writes the view cell and the mapped store cell, and announces both addresses.
+TEST_F(ParameterModelTest, SetStoresViewAndDeviceCellsAndAnnouncesBothAddresses)
 {
     const auto select = [](int mic, int output, int mode, int musicLink) {
         SelectionState s;
@@ -68,18 +68,19 @@ TEST_F(ParameterModelTest, SetParameterStoresViewAndDeviceCellsAndSendsTheDevice
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         ParameterModel fresh;
-        RecordingSender recorder;
-        fresh.setSender(&recorder);
+        ChangeRecorder heard(fresh);
         fresh.selection = row.selection;
         ++value;
 
-        fresh.SetParameter(MakeAddress(row.viewBlock, row.viewSlot), value);
+        fresh.set(MakeAddress(row.viewBlock, row.viewSlot), value, Origin::Preset);
 
         EXPECT_EQ(fresh.view.at(row.viewBlock, row.viewSlot), value);
         EXPECT_EQ(fresh.store.at(row.deviceBlock, row.deviceSlot), value);
-        ASSERT_EQ(recorder.sent.size(), 1u);
-        EXPECT_EQ(recorder.sent[0].first, row.deviceBlock * 256 + row.deviceSlot);
-        EXPECT_EQ(recorder.sent[0].second, value);
+        ASSERT_EQ(heard.changes.size(), 1u);
+        EXPECT_EQ(heard.changes[0].device, row.deviceBlock * 256 + row.deviceSlot);
+        EXPECT_EQ(heard.changes[0].view, row.viewBlock * 256 + row.viewSlot);
+        EXPECT_EQ(heard.changes[0].value, value);
+        EXPECT_EQ(heard.changes[0].origin, Origin::Preset);
         int written = 0;
         for (int block = 0; block < 31; ++block)
             for (int slot = 0; slot < 165; ++slot)
@@ -88,13 +89,28 @@ TEST_F(ParameterModelTest, SetParameterStoresViewAndDeviceCellsAndSendsTheDevice
     }
 }
 
-TEST_F(ParameterModelTest, SetParameterStoresEvenWithoutASender)
+// A change at a processor address (the system page, undo) reaches the view where a control
+// shows that address under the current selections, and carries the value it replaced.
+TEST_F(ParameterModelTest, DeviceChangesReachTheViewWhereShownAndCarryTheOldValue)
 {
-    model.setSender(nullptr);
-    model.selection.LinkSelection(LinkGroup::Music) = 2;
-    model.SetParameter(11, 77);
-    EXPECT_EQ(model.view.at(0, 11), 77);
-    EXPECT_EQ(model.store.at(0, 86), 77);
+    model.selection.CurrentMicBlock = 3;
+    model.RebuildViewValues();
+    model.store.at(3, 5) = 11;
+
+    model.setDevice(MakeAddress(3, 5), 12, Origin::Undo);
+    EXPECT_EQ(model.view.at(2, 5), 12) << "microphone B is shown";
+    ASSERT_EQ(recorder.changes.size(), 1u);
+    EXPECT_TRUE(recorder.changes[0].shown);
+    EXPECT_EQ(recorder.changes[0].view, MakeAddress(2, 5));
+    EXPECT_EQ(recorder.changes[0].previous, 11);
+
+    model.setDevice(MakeAddress(2, 5), 40, Origin::Undo);
+    EXPECT_EQ(model.store.at(2, 5), 40);
+    EXPECT_EQ(model.view.at(2, 5), 12) << "microphone A is not shown";
+    EXPECT_FALSE(recorder.changes[1].shown) << "no control shows it";
+
+    model.setDevice(MakeAddress(31, 0), 1, Origin::Person);
+    EXPECT_EQ(recorder.changes.size(), 2u) << "outside the store: nothing changes";
 }
 
 // The view rows follow the current selections; the right-side delay and mute rows 9 and 15

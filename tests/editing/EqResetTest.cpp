@@ -1,6 +1,6 @@
 #include "editing/EqReset.h"
 
-#include "editing/Scales.h"
+#include "core/Scales.h"
 
 #include <gtest/gtest.h>
 
@@ -80,6 +80,16 @@ protected:
     ParameterModel model;
     Sent sent;
 
+    EqResetTest()
+    {
+        // What the reset announces: every value goes out paced, as the person's edit.
+        QObject::connect(&model, &ParameterModel::changed, [this](const ParamChange& change) {
+            EXPECT_EQ(change.origin, Origin::Person);
+            EXPECT_TRUE(change.paced);
+            sent.emplace_back(change.view, change.value);
+        });
+    }
+
     void SetUp() override
     {
         for (int block = 0; block < 31; ++block) {
@@ -90,11 +100,14 @@ protected:
         }
     }
 
+    // 100 stands for the start-up reset of every block.
     int reset(int selector)
     {
-        return ResetEq(model, selector, [this](ParamAddress address, std::int32_t value) {
-            sent.emplace_back(address, value);
-        });
+        if (selector == 100)
+            ResetAllEq(model);
+        else
+            ResetEq(model, selector);
+        return selector;
     }
 
     // The bands of `block` in sending order, as addresses with their defaults.

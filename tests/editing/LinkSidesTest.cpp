@@ -37,7 +37,7 @@ protected:
 
 TEST_F(CopyFirstSideTest, MusicLeftBankIsCopiedOntoTheRightBank)
 {
-    CopyFirstSide(store, 0, 0);
+    CopyFirstSide(store, 0, Tab::Music);
     expectCopied(0, 0, 85, 159, 75);
     expectUnchanged(0, 0, 84);
     expectUnchanged(0, 160, 164);
@@ -47,8 +47,8 @@ TEST_F(CopyFirstSideTest, MusicLeftBankIsCopiedOntoTheRightBank)
 
 TEST_F(CopyFirstSideTest, MicrophoneAEqBandsAreCopiedOntoMicrophoneB)
 {
-    for (int tab : {2, 3}) {
-        SCOPED_TRACE(tab);
+    for (Tab tab : {Tab::MicA, Tab::MicB}) {
+        SCOPED_TRACE(static_cast<int>(tab));
         SetUp();
         CopyFirstSide(store, 2, tab);
         expectCopied(2, 3, 15, 114);
@@ -61,7 +61,7 @@ TEST_F(CopyFirstSideTest, MicrophoneAEqBandsAreCopiedOntoMicrophoneB)
 
 TEST_F(CopyFirstSideTest, MainLeftOutputsOfAllThreeScenesAreCopiedOntoTheRight)
 {
-    CopyFirstSide(store, 6, 5);
+    CopyFirstSide(store, 6, Tab::Main);
     for (int mode = 0; mode < 3; ++mode) {
         SCOPED_TRACE(mode);
         expectCopied(6 + mode, 9 + mode, 0, 70);
@@ -74,7 +74,7 @@ TEST_F(CopyFirstSideTest, MainLeftOutputsOfAllThreeScenesAreCopiedOntoTheRight)
 
 TEST_F(CopyFirstSideTest, SurroundLeftOutputsOfAllThreeScenesAreCopiedOntoTheRight)
 {
-    CopyFirstSide(store, 6, 6);
+    CopyFirstSide(store, 6, Tab::Surround);
     for (int mode = 0; mode < 3; ++mode) {
         SCOPED_TRACE(mode);
         expectCopied(12 + mode, 15 + mode, 0, 70);
@@ -87,10 +87,10 @@ TEST_F(CopyFirstSideTest, SurroundLeftOutputsOfAllThreeScenesAreCopiedOntoTheRig
 
 TEST_F(CopyFirstSideTest, PagesWithoutAPairCopyNothing)
 {
-    CopyFirstSide(store, 6, 7); // centre
-    CopyFirstSide(store, 6, 8); // subwoofer
-    CopyFirstSide(store, 1, 1); // dynamic EQ
-    CopyFirstSide(store, 25, 9);
+    CopyFirstSide(store, 6, Tab::Centre);
+    CopyFirstSide(store, 6, Tab::Sub);
+    CopyFirstSide(store, 1, Tab::DynamicEq);
+    CopyFirstSide(store, 25, Tab::Hidden);
     EXPECT_TRUE(store == before);
 }
 

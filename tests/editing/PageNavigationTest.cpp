@@ -16,52 +16,60 @@ protected:
     int& micLink() { return selection.LinkSelection(LinkGroup::Microphones); }
 };
 
+Tab T(int tab)
+{
+    return static_cast<Tab>(tab);
+}
+
+PageRef Ref(int block, int page)
+{
+    return {block, static_cast<Page>(page)};
+}
+
 TEST_F(PageNavigationTest, EachTabGivesItsViewBlockAndPage)
 {
     struct Case
     {
         int tab;
-        int result;
-        int chartBlock;
+        PageRef page;
     };
     const Case cases[] = {
-        {0, 0, 0},           {1, 1 * 256 + 8, 1},   {2, 2 * 256 + 1, 2}, {3, 2 * 256 + 1, 2},
-        {4, 4 * 256 + 2, 4}, {5, 6 * 256 + 3, 6},   {6, 6 * 256 + 3, 6}, {7, 6 * 256 + 3, 6},
-        {8, 6 * 256 + 3, 6}, {9, 25 * 256 + 4, 25},
+        {0, Ref(0, 0)}, {1, Ref(1, 8)}, {2, Ref(2, 1)}, {3, Ref(2, 1)}, {4, Ref(4, 2)},
+        {5, Ref(6, 3)}, {6, Ref(6, 3)}, {7, Ref(6, 3)}, {8, Ref(6, 3)}, {9, Ref(25, 4)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.tab);
-        EXPECT_EQ(navigation.SelectPage(c.tab), c.result);
-        EXPECT_EQ(navigation.ChartBlock, c.chartBlock);
+        EXPECT_TRUE(navigation.SelectPage(T(c.tab)) == c.page);
+        EXPECT_EQ(navigation.ChartBlock, c.page.block);
     }
 }
 
 TEST_F(PageNavigationTest, SelectingAPageLeavesTabAndPageToTheCaller)
 {
-    navigation.SelectPage(5);
-    EXPECT_EQ(navigation.CurrentTab, 0);
-    EXPECT_EQ(navigation.CurrentPage, 0);
+    navigation.SelectPage(Tab::Main);
+    EXPECT_EQ(navigation.CurrentTab, Tab::Music);
+    EXPECT_TRUE(navigation.CurrentPage == Ref(0, 0));
 }
 
 TEST_F(PageNavigationTest, MicBWhileLinkedStaysOnMicrophoneA)
 {
     micLink() = 1;
-    navigation.SelectPage(3);
+    navigation.SelectPage(T(3));
     EXPECT_EQ(selection.CurrentMicBlock, 2);
     EXPECT_EQ(micLink(), 1);
-    navigation.SelectPage(2);
+    navigation.SelectPage(T(2));
     EXPECT_EQ(selection.CurrentMicBlock, 2);
     EXPECT_EQ(micLink(), 1);
 }
 
 TEST_F(PageNavigationTest, MicBUnlinkedSelectsTheSecondSideAndMicASelectsTheFirstAgain)
 {
-    navigation.SelectPage(3);
+    navigation.SelectPage(T(3));
     EXPECT_EQ(selection.CurrentMicBlock, 3);
     EXPECT_EQ(micLink(), 2);
     EXPECT_EQ(navigation.ChartBlock, 2);
 
-    navigation.SelectPage(2);
+    navigation.SelectPage(T(2));
     EXPECT_EQ(selection.CurrentMicBlock, 2);
     EXPECT_EQ(micLink(), 0);
 }
@@ -86,7 +94,7 @@ TEST_F(PageNavigationTest, OutputTabsPickTheBlockOfSideAndScene)
         selection.OutputMode = c.mode;
         selection.LinkSelection(LinkGroup::Main) = c.mainLink;
         selection.LinkSelection(LinkGroup::Surround) = c.surroundLink;
-        EXPECT_EQ(navigation.SelectPage(c.tab), 6 * 256 + 3);
+        EXPECT_TRUE(navigation.SelectPage(T(c.tab)) == Ref(6, 3));
         EXPECT_EQ(selection.CurrentOutputBlock, c.outputBlock);
     }
 }
@@ -94,10 +102,10 @@ TEST_F(PageNavigationTest, OutputTabsPickTheBlockOfSideAndScene)
 TEST_F(PageNavigationTest, EffectTabShowsTheReverbOrTheEchoPage)
 {
     selection.CurrentEffectBlock = 5;
-    EXPECT_EQ(navigation.SelectPage(4), 5 * 256 + 2);
+    EXPECT_TRUE(navigation.SelectPage(T(4)) == Ref(5, 2));
     EXPECT_EQ(navigation.ChartBlock, 5);
     selection.CurrentEffectBlock = 24;
-    EXPECT_EQ(navigation.SelectPage(4), 4 * 256 + 2);
+    EXPECT_TRUE(navigation.SelectPage(T(4)) == Ref(4, 2));
     EXPECT_EQ(navigation.ChartBlock, 4);
 }
 
@@ -115,7 +123,7 @@ TEST_F(PageNavigationTest, EffectButtonsChooseEchoAEchoBOrReverb)
         EXPECT_EQ(subPage, c.subPage);
         EXPECT_EQ(selection.CurrentEffectBlock, c.effectBlock);
         EXPECT_EQ(navigation.LastEffectButton, c.tag);
-        EXPECT_EQ(navigation.CurrentPage, c.viewBlock * 256 + 2);
+        EXPECT_TRUE(navigation.CurrentPage == Ref(c.viewBlock, 2));
         EXPECT_EQ(navigation.ChartBlock, c.viewBlock);
     }
 }
@@ -123,9 +131,9 @@ TEST_F(PageNavigationTest, EffectButtonsChooseEchoAEchoBOrReverb)
 TEST_F(PageNavigationTest, EffectTabAfterEchoBShowsEchoBOnTheEchoPage)
 {
     navigation.ChooseEffect(1, nullptr);
-    navigation.SelectPage(0);
+    navigation.SelectPage(T(0));
     // The tab click selects the page, then repeats the last effect button.
-    EXPECT_EQ(navigation.SelectPage(4), 4 * 256 + 2);
+    EXPECT_TRUE(navigation.SelectPage(T(4)) == Ref(4, 2));
     int subPage = -1;
     navigation.ChooseEffect(navigation.LastEffectButton, &subPage);
     EXPECT_EQ(subPage, 0);
@@ -140,7 +148,7 @@ TEST_F(PageNavigationTest, SourceButtonsChooseTheHiddenEq)
         SCOPED_TRACE(tag);
         navigation.ChooseHiddenSource(tag);
         EXPECT_EQ(selection.CurrentHiddenBlock, blocks[tag]);
-        EXPECT_EQ(navigation.CurrentPage, 25 * 256 + 4);
+        EXPECT_TRUE(navigation.CurrentPage == Ref(25, 4));
         EXPECT_EQ(navigation.ChartBlock, 25);
     }
 }
@@ -163,39 +171,37 @@ TEST_F(PageNavigationTest, SharedGroupsShownPerTab)
     {
         int tab;
         bool copyGroup, sceneGroup, rightSide;
-        int leftMuteX;
     };
     const Case cases[] = {
-        {0, true, false, false, 631},  {1, false, false, false, 631}, {2, true, false, false, 631},
-        {3, true, false, false, 631},  {4, false, false, false, 631}, {5, true, true, true, 583},
-        {6, true, true, true, 583},    {7, false, true, false, 631},  {8, false, true, false, 631},
-        {9, false, false, false, 631},
+        {0, true, false, false},  {1, false, false, false}, {2, true, false, false},
+        {3, true, false, false},  {4, false, false, false}, {5, true, true, true},
+        {6, true, true, true},    {7, false, true, false},  {8, false, true, false},
+        {9, false, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.tab);
-        const SharedControlsLayout layout = navigation.layoutFor(c.tab);
+        const SharedControlsLayout layout = navigation.layoutFor(T(c.tab));
         EXPECT_EQ(layout.copyGroupVisible, c.copyGroup);
         EXPECT_EQ(layout.sceneGroupVisible, c.sceneGroup);
         EXPECT_EQ(layout.rightSideVisible, c.rightSide);
-        EXPECT_EQ(layout.leftMuteX, c.leftMuteX);
     }
 }
 
 TEST_F(PageNavigationTest, LinkButtonCaptionsNameTheSidesOfThePair)
 {
-    ExpectText(navigation.layoutFor(0).leftButton, {"音乐左", "Left"});
-    ExpectText(navigation.layoutFor(0).rightButton, {"音乐右", "Right"});
+    ExpectText(navigation.layoutFor(T(0)).leftButton, {"音乐左", "Left"});
+    ExpectText(navigation.layoutFor(T(0)).rightButton, {"音乐右", "Right"});
     for (int tab : {2, 3}) {
-        ExpectText(navigation.layoutFor(tab).leftButton, {"麦克A", "MIC A"});
-        ExpectText(navigation.layoutFor(tab).rightButton, {"麦克B", "MIC B"});
+        ExpectText(navigation.layoutFor(T(tab)).leftButton, {"麦克A", "MIC A"});
+        ExpectText(navigation.layoutFor(T(tab)).rightButton, {"麦克B", "MIC B"});
     }
-    ExpectText(navigation.layoutFor(5).leftButton, {"主左", "Main L"});
-    ExpectText(navigation.layoutFor(5).rightButton, {"主右", "Main R"});
-    ExpectText(navigation.layoutFor(6).leftButton, {"环左", "SUR L"});
-    ExpectText(navigation.layoutFor(6).rightButton, {"环右", "SUR R"});
+    ExpectText(navigation.layoutFor(T(5)).leftButton, {"主左", "Main L"});
+    ExpectText(navigation.layoutFor(T(5)).rightButton, {"主右", "Main R"});
+    ExpectText(navigation.layoutFor(T(6)).leftButton, {"环左", "SUR L"});
+    ExpectText(navigation.layoutFor(T(6)).rightButton, {"环右", "SUR R"});
     for (int tab : {1, 4, 7, 8, 9}) {
-        ExpectText(navigation.layoutFor(tab).leftButton, {"", ""});
-        ExpectText(navigation.layoutFor(tab).rightButton, {"", ""});
+        ExpectText(navigation.layoutFor(T(tab)).leftButton, {"", ""});
+        ExpectText(navigation.layoutFor(T(tab)).rightButton, {"", ""});
     }
 }
 
@@ -233,7 +239,7 @@ TEST_F(PageNavigationTest, OutputCaptionsNameTheShownFamily)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.tab);
-        const SharedControlsLayout layout = navigation.layoutFor(c.tab);
+        const SharedControlsLayout layout = navigation.layoutFor(T(c.tab));
         ExpectText(layout.outputLimiter, c.limiter);
         ExpectText(layout.outputCrossover, c.crossover);
         ExpectText(layout.leftMute, c.mute);
@@ -243,21 +249,21 @@ TEST_F(PageNavigationTest, OutputCaptionsNameTheShownFamily)
 
 TEST_F(PageNavigationTest, MicrophoneGroupCaptionsNameMicrophoneAOrB)
 {
-    ExpectText(navigation.layoutFor(2).micLimiter, {"麦克风A压限", "MiC A Limit"});
-    ExpectText(navigation.layoutFor(2).micNoiseGate, {"麦克风A 噪声门", "MICA Noise"});
-    ExpectText(navigation.layoutFor(3).micLimiter, {"麦克风B压限", "MiC B Limit"});
-    ExpectText(navigation.layoutFor(3).micNoiseGate, {"麦克风B 噪声门", "MICB Noise"});
+    ExpectText(navigation.layoutFor(T(2)).micLimiter, {"麦克风A压限", "MiC A Limit"});
+    ExpectText(navigation.layoutFor(T(2)).micNoiseGate, {"麦克风A 噪声门", "MICA Noise"});
+    ExpectText(navigation.layoutFor(T(3)).micLimiter, {"麦克风B压限", "MiC B Limit"});
+    ExpectText(navigation.layoutFor(T(3)).micNoiseGate, {"麦克风B 噪声门", "MICB Noise"});
 }
 
 TEST_F(PageNavigationTest, AutomaticOperationDisablesCopyAndPassOnOutputAndHiddenTabs)
 {
-    navigation.ManualOperation = 0;
+    navigation.ManualOperation = false;
     for (int tab = 0; tab < 10; ++tab)
-        EXPECT_EQ(navigation.layoutFor(tab).copyAndPassEnabled, tab <= 4) << "tab " << tab;
+        EXPECT_EQ(navigation.layoutFor(T(tab)).copyAndPassEnabled, tab <= 4) << "tab " << tab;
 
-    navigation.ManualOperation = 1;
+    navigation.ManualOperation = true;
     for (int tab = 0; tab < 10; ++tab)
-        EXPECT_TRUE(navigation.layoutFor(tab).copyAndPassEnabled) << "tab " << tab;
+        EXPECT_TRUE(navigation.layoutFor(T(tab)).copyAndPassEnabled) << "tab " << tab;
 }
 
 } // namespace

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/DiagnosticLog.h"
 #include "core/MessageService.h"
 #include "core/ParameterModel.h"
+#include "core/SerialLine.h"
 #include "link/DeviceTexts.h"
-#include "link/DiagnosticLog.h"
 #include "link/LinkSession.h"
-#include "link/SerialLine.h"
 #include "sim/SimulatedProcessor.h"
 
 #include <gtest/gtest.h>
@@ -288,6 +288,12 @@ protected:
                            << "block " << block << " slot " << slot << ": store "
                            << model.store.at(block, slot) << ", processor " << blocks[block][slot];
         return ::testing::AssertionSuccess();
+    }
+
+    // A value sent as the person's edit that holds the next back until it is acknowledged.
+    void paced(ParamAddress address, std::int32_t value)
+    {
+        model.set(address, value, Origin::Person, nullptr, true);
     }
 
     ParameterModel model;

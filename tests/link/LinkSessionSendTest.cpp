@@ -46,7 +46,7 @@ TEST_F(LinkSessionSendTest, EditsOfOneParameterWhileAnAcknowledgementIsAwaitedCo
 {
     ASSERT_TRUE(linkOnline());
     const std::size_t mark = line.writes.size();
-    session.SetParameterPaced(MicBand1Frequency, 300);
+    paced(MicBand1Frequency, 300);
     model.SetParameter(MicGain, 500);
     model.SetParameter(MicGain, 1000);
 
@@ -66,7 +66,7 @@ TEST_F(LinkSessionSendTest, TenPacedValuesGoOutOnePerAcknowledgementFromTheHoldT
     ASSERT_TRUE(linkOnline());
     const std::size_t mark = line.writes.size();
     for (int i = 0; i < 10; ++i)
-        session.SetParameterPaced(static_cast<ParamAddress>(MicBand1 + i), 100 + 10 * i);
+        paced(static_cast<ParamAddress>(MicBand1 + i), 100 + 10 * i);
 
     // The first finds the line idle; the others wait for one acknowledgement each.
     EXPECT_EQ(line.framesSince(mark), std::vector<std::string>{ParameterWrite(MicBand1, 100)});
@@ -93,7 +93,7 @@ TEST_F(LinkSessionSendTest, UnacknowledgedFrameIsSentAgainEveryOtherSecondUntilT
 {
     ASSERT_TRUE(linkOnline());
     line.answersLost = true;
-    session.SetParameterPaced(MicBand1Frequency, 300);
+    paced(MicBand1Frequency, 300);
     model.SetParameter(MicGain, 1000);
 
     EXPECT_THAT(runLogged(HoldTimer, 1000),
@@ -104,19 +104,23 @@ TEST_F(LinkSessionSendTest, UnacknowledgedFrameIsSentAgainEveryOtherSecondUntilT
     EXPECT_EQ(session.statusText(), OfflineText);
 }
 
-TEST_F(LinkSessionSendTest, SuppressedEditIsStoredWithoutSending)
+// The person's edits, undo and presets go to the processor; values that came from it, and the
+// defaults written at start, are stored and never sent back.
+TEST_F(LinkSessionSendTest, OnlyChangesOfThePersonUndoAndPresetsAreSent)
 {
     ASSERT_TRUE(linkOnline());
     const std::size_t mark = line.writes.size();
-    session.state().SendSuppressed = 1;
-    model.SetParameter(MicGain, 1000);
-    EXPECT_EQ(model.store.at(2, 11), 1000);
+    model.set(MicGain, 1000, Origin::Processor);
+    model.set(MicGain, 1001, Origin::Default);
+    EXPECT_EQ(model.store.at(2, 11), 1001);
     EXPECT_THAT(line.framesSince(mark), IsEmpty());
     EXPECT_TRUE(session.queue().isEmpty());
 
-    session.state().SendSuppressed = 0;
-    model.SetParameter(MicGain, 1001);
-    EXPECT_EQ(line.framesSince(mark), std::vector<std::string>{"F5 B1 06 B7 02 0B E9 03 A5"});
+    model.set(MicGain, 1001, Origin::Undo);
+    run(HoldTimer, 5);
+    model.set(MicGain, 1002, Origin::Preset);
+    EXPECT_EQ(line.framesSince(mark), (std::vector<std::string>{"F5 B1 06 B7 02 0B E9 03 A5",
+                                                                "F5 B1 06 B7 02 0B EA 03 A6"}));
 }
 
 TEST_F(LinkSessionSendTest, EditWhileNotOnlineIsStoredButNeitherSentNorCountedAsTraffic)
@@ -181,7 +185,7 @@ TEST_F(LinkSessionModeTest, RecallThatWaitedInTheQueueAlsoLeadsToTheReload)
 {
     ASSERT_TRUE(linkOnline());
     const std::size_t mark = line.writes.size();
-    session.SetParameterPaced(MicBand1Frequency, 300);
+    paced(MicBand1Frequency, 300);
     model.SetParameter(ModeRecall, 7);
     EXPECT_EQ(line.framesSince(mark).size(), 1u);
     EXPECT_EQ(session.statusText(), OnlineText);
@@ -205,7 +209,7 @@ TEST_F(LinkSessionModeTest, RecallWaitingInTheQueueReloadsAndTheEditsQueuedBehin
     std::vector<int> gainAtRefresh;
     QObject::connect(&session, &LinkSession::onlineRefreshRequested,
                      [this, &gainAtRefresh] { gainAtRefresh.push_back(model.store.at(2, 11)); });
-    session.SetParameterPaced(MicBand1Frequency, 300);
+    paced(MicBand1Frequency, 300);
     model.SetParameter(ModeRecall, 7);
     model.SetParameter(MicGain, 1000);
     model.SetParameter(MicBand1Frequency, 301);
@@ -311,7 +315,7 @@ TEST_F(LinkSessionDownloadTest,
     ASSERT_FALSE(storeMatches(processor.memory().blocks()));
     const std::size_t mark = line.writes.size();
 
-    session.SessionEvent(6);
+    session.SessionEvent(LinkEvent::Download);
     EXPECT_EQ(session.statusText(), DownloadText);
     EXPECT_TRUE(session.isTimerActive(Timer2));
     EXPECT_FALSE(session.isTimerActive(HoldTimer));
@@ -376,7 +380,7 @@ TEST_F(LinkSessionDownloadTest, TakesOnlyTheAcknowledgementOfItsOwnFirstFrameFor
             model.SetParameter(MicGain, 1000);
         line.answersLost = true;
         const std::size_t mark = line.writes.size();
-        session.SessionEvent(6);
+        session.SessionEvent(LinkEvent::Download);
         EXPECT_EQ(run(HoldTimer, 100), c.downloadWaits);
         EXPECT_EQ(line.framesSince(mark).size(), 2u) << "block 0, in two frames";
         std::vector<int> ticks;
@@ -389,7 +393,7 @@ TEST_F(LinkSessionDownloadTest, TakesOnlyTheAcknowledgementOfItsOwnFirstFrameFor
 
 TEST_F(LinkSessionDownloadTest, IsIgnoredWhileNotOnline)
 {
-    session.SessionEvent(6);
+    session.SessionEvent(LinkEvent::Download);
     EXPECT_FALSE(session.isTimerActive(Timer2));
     EXPECT_EQ(session.statusText(), OfflineText);
 
@@ -400,7 +404,7 @@ TEST_F(LinkSessionDownloadTest, IsIgnoredWhileNotOnline)
     run(Timer2, 5);
     const std::size_t mark = line.writes.size();
 
-    session.SessionEvent(6);
+    session.SessionEvent(LinkEvent::Download);
     EXPECT_THAT(line.framesSince(mark), IsEmpty());
     EXPECT_EQ(session.statusText(), LinkingText);
     EXPECT_EQ(session.progressPercent(), 13); // step 5 of the load's 38

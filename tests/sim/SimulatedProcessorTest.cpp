@@ -1,6 +1,6 @@
 #include "sim/SimulatedProcessor.h"
 #include "core/BlockLayout.h"
-#include "link/DiagnosticLog.h"
+#include "core/DiagnosticLog.h"
 #include "link/FrameApplier.h"
 #include "link/FrameReceiver.h"
 #include "link/FrameSender.h"

@@ -1,16 +1,10 @@
 #include "chart/ui/ChartInteraction.h"
 
+#include "chart/BandEditor.h"
 #include "chart/ui/CurveDrawer.h"
 #include "chart/ui/ResponseChart.h"
-#include "core/BlockLayout.h"
-#include "editing/BandLocation.h"
-#include "editing/PageNavigation.h"
-#include "editing/ValueKind.h"
-#include "editing/ui/BandEditing.h"
-#include "editing/ui/ControlTags.h"
-#include "editing/ui/ControlValues.h"
-#include "editing/ui/EditorContext.h"
-#include "editing/ui/ParamWidgets.h"
+#include "core/ParameterModel.h"
+#include "core/ValueKind.h"
 
 #include <algorithm>
 
@@ -22,7 +16,8 @@ constexpr double HighestFrequency = 20600;
 constexpr int DynamicEqGainFloor = -12;
 constexpr int RightStepPixels = 3;
 
-// Which markers a page lets move freely; the others move sideways only, or not at all.
+// Which markers a page (by its index) lets move freely; the others move sideways only, or not
+// at all.
 struct PageMarkers
 {
     int page;
@@ -31,15 +26,18 @@ struct PageMarkers
     bool passBlocksAll; // while the EQ pass is on, even the filter markers stay
 };
 constexpr PageMarkers PageRules[] = {
-    {Page::Music, 15, true, true},   {Page::Microphone, 20, true, false},
-    {Page::Effect, 7, true, false},  {Page::Output, 10, true, false},
-    {Page::Hidden, 5, false, false}, {Page::DynamicEq, 3, false, false},
+    {0, 15, true, true},  {1, 20, true, false}, {2, 7, true, false},
+    {3, 10, true, false}, {4, 5, false, false}, {8, 3, false, false},
 };
+constexpr int DynamicEqPage = 8;
+constexpr int FilterMarkers = 20;  // markers 20 and 21 are the high- and low-pass filters
+constexpr int SteppedMarkers = 15; // right-button stepping acts on these markers
 
 } // namespace
 
-ChartInteraction::ChartInteraction(EditorContext& context, ResponseChart& chart, CurveDrawer& curve)
-    : m_ctx(context), m_chart(chart), m_curve(curve)
+ChartInteraction::ChartInteraction(const ParameterModel& model, ResponseChart& chart,
+                                   CurveDrawer& curve, BandEditor& editor)
+    : m_model(model), m_chart(chart), m_curve(curve), m_editor(editor)
 {
     for (int i = 0; i < ResponseChart::MarkerCount; ++i) {
         ChartMarker* marker = chart.marker(i);
@@ -52,70 +50,37 @@ ChartInteraction::ChartInteraction(EditorContext& context, ResponseChart& chart,
             &ChartInteraction::imageRightReleased);
 }
 
-int ChartInteraction::page() const
-{
-    return m_ctx.navigation.CurrentPage % 256;
-}
-
-// On the output page, nothing on the chart reacts while the processor runs automatically.
-bool ChartInteraction::pageRuleRefuses() const
-{
-    return page() == Page::Output && m_ctx.model.store.at(Block::Music, 160) == 0;
-}
-
-// The edit of field `field` (1 frequency, 3 Q) of the band a marker shows.
-QWidget* ChartInteraction::bandEdit(int marker, int field) const
-{
-    const int block = m_ctx.navigation.ChartBlock;
-    int address = 0;
-    if (block == Block::DynamicEq) {
-        address = 256 + 10 * marker + field + 2;
-    } else {
-        // The band's number is its point label's caption.
-        int n = marker + 1;
-        if (QWidget* label = m_ctx.values->PointLabel(EqGroupOf(MakeAddress(block, 0)), marker))
-            if (auto* text = qobject_cast<QLabel*>(label))
-                n = text->text().toInt();
-        address = block * 256 + FirstEqSlot[block] + 5 * (n - 1) + field;
-    }
-    auto* edit =
-        qobject_cast<ParamEdit*>(m_ctx.map.PrimaryControl(static_cast<ParamAddress>(address)));
-    return edit && edit->isEnabled() ? edit : nullptr;
-}
-
 void ChartInteraction::markerPressed(ChartMarker* marker, Qt::MouseButton button, QPoint at)
 {
     marker->setCursor(Qt::CrossCursor);
     m_pressPoint = at;
     m_curve.MarkerDragActive = true;
-    m_dragMarker = Tag(marker);
+    m_dragMarker = marker->index();
     m_rightStepMode = false;
-    const int block = m_ctx.navigation.ChartBlock;
+    const int block = m_editor.chartBlock();
 
     if (button == Qt::LeftButton) {
         startFrom(m_dragMarker, marker);
-        if (pageRuleRefuses()) {
+        if (m_editor.markersLocked()) {
             m_curve.MarkerDragActive = false;
             return;
         }
-        if (m_dragMarker >= 20) {
+        if (m_dragMarker >= FilterMarkers) {
             if (FilterTypeSlots(block, nullptr, nullptr))
-                m_ctx.DrawBlockCurve(EqBandCount[block] + m_dragMarker - 20, block);
-        } else if (QWidget* edit = bandEdit(m_dragMarker, 1)) {
-            m_ctx.bands->bandEditClick(edit);
+                m_curve.DrawBlockCurve(EqBandCount[block] + m_dragMarker - FilterMarkers, block);
+        } else {
+            m_editor.selectBand(m_dragMarker, BandField::Frequency);
         }
         return;
     }
     m_curve.MarkerDragActive = false;
-    if (button != Qt::RightButton || pageRuleRefuses())
+    if (button != Qt::RightButton || m_editor.markersLocked() || m_dragMarker >= FilterMarkers)
         return;
-    if (QWidget* edit = bandEdit(m_dragMarker, 3)) {
-        m_ctx.bands->bandEditClick(edit);
-        m_rightStepMode = true;
-        // Steps are measured in chart coordinates from the start, so the first small move
-        // does not already count as a step.
-        m_pressPoint = marker->mapToParent(at);
-    }
+    m_editor.selectBand(m_dragMarker, BandField::PeakQ);
+    m_rightStepMode = true;
+    // Steps are measured in chart coordinates from the start, so the first small move does not
+    // already count as a step.
+    m_pressPoint = marker->mapToParent(at);
 }
 
 // A drag starts from the pressed band's own values, so that its first step is applied even
@@ -123,8 +88,8 @@ void ChartInteraction::markerPressed(ChartMarker* marker, Qt::MouseButton button
 void ChartInteraction::startFrom(int entry, const ChartMarker* marker)
 {
     const BandTable& table = m_curve.bandTable();
-    const ViewValues& view = m_ctx.model.view;
-    const int block = m_ctx.navigation.ChartBlock;
+    const ViewValues& view = m_model.view;
+    const int block = m_editor.chartBlock();
     int frequencySlot = -1;
     int gainSlot = -1;
     if (entry == HighPassEntry || entry == LowPassEntry) {
@@ -157,12 +122,12 @@ void ChartInteraction::markerMoved(ChartMarker* marker, QPoint at)
         return;
     int dx = at.x() - m_pressPoint.x();
     int dy = at.y() - m_pressPoint.y();
+    const int page = m_editor.chartPage();
     for (const PageMarkers& rule : PageRules) {
-        if (rule.page != page())
+        if (rule.page != page)
             continue;
         const bool free = m_dragMarker < rule.freeCount;
-        const bool passOn = m_ctx.find("EQPassLabel") && m_ctx.find("EQPassLabel")->isVisible();
-        if (passOn && (free || rule.passBlocksAll))
+        if (m_editor.eqPassOn() && (free || rule.passBlocksAll))
             return;
         if (!free) {
             dy = 0;
@@ -194,7 +159,7 @@ void ChartInteraction::markerMoved(ChartMarker* marker, QPoint at)
     }
     double gain = m.YToDb(top + s);
     gain = std::clamp(gain, double(ChartAxis::MinDb), double(ChartAxis::MaxDb));
-    if (page() == Page::DynamicEq && gain < DynamicEqGainFloor) {
+    if (page == DynamicEqPage && gain < DynamicEqGainFloor) {
         gain = DynamicEqGainFloor;
         top = Nearest(m.DbToY(DynamicEqGainFloor) - s);
     }
@@ -209,45 +174,16 @@ void ChartInteraction::markerMoved(ChartMarker* marker, QPoint at)
 
 void ChartInteraction::ApplyDrag()
 {
-    const BandTable& table = m_curve.bandTable();
-    const int block = m_ctx.navigation.ChartBlock;
-    QWidget* frequencyControl = nullptr;
-    QWidget* gainControl = nullptr;
-    if (LastDragMarker >= HighPassEntry) {
-        const int slot = LastDragMarker == HighPassEntry ? table.highPassFrequencySlot
-                                                         : table.lowPassFrequencySlot;
-        if (slot >= 0)
-            frequencyControl = m_ctx.map.ValuePane(block, slot);
-    } else if (LastDragMarker >= 0) {
-        const BandEntry& e = table.entries[static_cast<std::size_t>(LastDragMarker)];
-        if (e.frequencySlot >= 0)
-            frequencyControl = m_ctx.map.PrimaryControl(block, e.frequencySlot);
-        if (e.gainSlot >= 0)
-            gainControl = m_ctx.map.PrimaryControl(block, e.gainSlot);
-    }
-    const bool frequencyChanged = DragFreqIndex != AppliedFreqIndex;
-    const bool gainChanged = DragGainIndex != AppliedGainIndex;
-    if (frequencyChanged) {
-        m_ctx.values->SetControlValue(frequencyControl, StepCode::None, false, DragFreqIndex);
+    if (DragFreqIndex != AppliedFreqIndex) {
         AppliedFreqIndex = DragFreqIndex;
+        m_editor.setBandValue(LastDragMarker, BandField::Frequency, int(DragFreqIndex));
     }
-    if (gainChanged) {
+    // Filters have no gain: their marker keeps its height.
+    if (DragGainIndex != AppliedGainIndex) {
         AppliedGainIndex = DragGainIndex;
-        m_ctx.values->SetControlValue(gainControl, StepCode::None, false, DragGainIndex);
+        if (LastDragMarker < FilterMarkers)
+            m_editor.setBandValue(LastDragMarker, BandField::Gain, int(DragGainIndex));
     }
-    checkLastEdit();
-}
-
-// A band's last edit that the curve has not shown yet is drawn.
-void ChartInteraction::checkLastEdit()
-{
-    const LastEditRecord edit = m_ctx.state.LastEdit;
-    if (edit == m_drawnEdit)
-        return;
-    m_drawnEdit = edit;
-    const BandLocation location = LocateBand(edit.address);
-    if (location.inBand())
-        m_ctx.DrawBlockCurve(location.band, BlockOf(edit.address));
 }
 
 void ChartInteraction::tick()
@@ -270,21 +206,20 @@ void ChartInteraction::markerReleased(ChartMarker* marker, Qt::MouseButton butto
         return;
     m_curve.MarkerDragActive = false;
     marker->setCursor(Qt::PointingHandCursor);
-    if (m_dragMarker < 20 && !pageRuleRefuses())
-        if (QWidget* edit = bandEdit(m_dragMarker, 1))
-            m_ctx.bands->bandEditClick(edit);
+    if (m_dragMarker < FilterMarkers && !m_editor.markersLocked())
+        m_editor.selectBand(m_dragMarker, BandField::Frequency);
 }
 
 // Sideways moves of at least three pixels with the right button held step the band's Q.
 void ChartInteraction::imageMoved(Qt::MouseButtons buttons, QPoint at)
 {
-    if (!(buttons & Qt::RightButton) || !m_rightStepMode || m_dragMarker >= 15)
+    if (!(buttons & Qt::RightButton) || !m_rightStepMode || m_dragMarker >= SteppedMarkers)
         return;
     const int dx = at.x() - m_pressPoint.x();
     if (dx >= RightStepPixels)
-        m_ctx.bands->StepCurrentEdit(StepCode::Up);
+        m_editor.stepCurrentEdit(StepCode::Up);
     else if (dx <= -RightStepPixels)
-        m_ctx.bands->StepCurrentEdit(StepCode::Down);
+        m_editor.stepCurrentEdit(StepCode::Down);
     else
         return;
     m_pressPoint = at;
@@ -293,14 +228,13 @@ void ChartInteraction::imageMoved(Qt::MouseButtons buttons, QPoint at)
 
 void ChartInteraction::imageRightReleased(QPoint)
 {
-    if (!m_rightStepMode || pageRuleRefuses())
+    if (!m_rightStepMode || m_editor.markersLocked())
         return;
     m_curve.MarkerDragActive = false;
     m_rightStepMode = false;
     // The band stays selected through its Q edit, the edit the stepping acted on.
-    if (m_dragMarker >= 0 && m_dragMarker < 15)
-        if (QWidget* edit = bandEdit(m_dragMarker, 3))
-            m_ctx.bands->bandEditClick(edit);
+    if (m_dragMarker >= 0 && m_dragMarker < SteppedMarkers)
+        m_editor.selectBand(m_dragMarker, BandField::PeakQ);
 }
 
 void ChartInteraction::labelReleased()

@@ -1,25 +1,26 @@
 #pragma once
 
-#include "editing/EditorState.h"
-
 #include <QObject>
 #include <QPoint>
 
 namespace aec {
 
+class BandEditor;
 class ChartMarker;
 class CurveDrawer;
+class ParameterModel;
 class ResponseChart;
-struct EditorContext;
 
 // Editing on the chart: dragging a band's marker sets its frequency (sideways) and gain
 // (up and down), a right press on a marker selects its Q and sideways moves over the chart
-// step it; values are applied only when they reach another scale step.
+// step it; values are applied only when they reach another scale step. The bands are edited
+// through the page's BandEditor.
 class ChartInteraction : public QObject
 {
     Q_OBJECT
 public:
-    ChartInteraction(EditorContext& context, ResponseChart& chart, CurveDrawer& curve);
+    ChartInteraction(const ParameterModel& model, ResponseChart& chart, CurveDrawer& curve,
+                     BandEditor& editor);
 
     void markerPressed(ChartMarker* marker, Qt::MouseButton button, QPoint at);
     void markerMoved(ChartMarker* marker, QPoint at);
@@ -29,8 +30,7 @@ public:
     // The info labels' release ends a drag or stepping that lost its pointer.
     void labelReleased();
 
-    // Applies the dragged frequency and gain steps that are not yet applied, then redraws the
-    // band of the last edit when that changed.
+    // Applies the dragged frequency and gain steps that are not yet applied.
     void ApplyDrag();
     // The main window's 10 ms tick: nothing while a drag runs.
     void tick();
@@ -42,19 +42,15 @@ public:
     double AppliedGainIndex = 0;
 
 private:
-    bool pageRuleRefuses() const;
     void startFrom(int entry, const ChartMarker* marker);
-    int page() const;
-    QWidget* bandEdit(int marker, int field) const;
-    void checkLastEdit();
 
-    EditorContext& m_ctx;
+    const ParameterModel& m_model;
     ResponseChart& m_chart;
     CurveDrawer& m_curve;
+    BandEditor& m_editor;
     int m_dragMarker = -1;
     QPoint m_pressPoint;
     bool m_rightStepMode = false;
-    LastEditRecord m_drawnEdit;
 };
 
 } // namespace aec

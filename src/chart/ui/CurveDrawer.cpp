@@ -1,17 +1,38 @@
 #include "chart/ui/CurveDrawer.h"
 
+#include "chart/BandEditor.h"
 #include "chart/ui/ResponseChart.h"
-#include "editing/Scales.h"
-#include "editing/ui/EditorContext.h"
+#include "core/ParameterModel.h"
+#include "core/Scales.h"
+#include "editing/BandLocation.h"
 
 namespace aec {
 namespace {
 constexpr int NotDrawnFrom = 28; // blocks 28 and above have no curve
 }
 
-CurveDrawer::CurveDrawer(EditorContext& context, ResponseChart& chart)
-    : m_ctx(context), m_chart(chart)
+CurveDrawer::CurveDrawer(const ParameterModel& model, ResponseChart& chart,
+                         const BandEditor& editor)
+    : m_model(model), m_chart(chart), m_editor(editor)
 {
+    connect(&model, &ParameterModel::changed, this, &CurveDrawer::changed);
+}
+
+// An edit of a band or filter of the block shown redraws it and shows its values.
+void CurveDrawer::changed(const ParamChange& change)
+{
+    const int block = BlockOf(change.view);
+    if (!change.shown || block != m_editor.chartBlock())
+        return;
+    const BandLocation location = LocateBand(change.view);
+    if (location.inBand())
+        DrawBlockCurve(location.band, block);
+}
+
+void CurveDrawer::showBand(int band, int block)
+{
+    if (band != m_shownBand)
+        DrawBlockCurve(band, block);
 }
 
 void CurveDrawer::placeMarker(int entry, int markerIndex)
@@ -28,18 +49,18 @@ void CurveDrawer::showInfoLabel(int entry)
     BandEntry& e = m_table.entries[static_cast<std::size_t>(entry)];
     QLabel* label = m_chart.EQlabel();
     ChartMarker* marker = nullptr;
-    if (e.code < FilterCode::HighPass) {
-        label->setText(FormatNumber(e.gain, 1) + QStringLiteral("dB\nQ:") + FormatNumber(e.q, 2) +
-                       QLatin1Char('\n') + FormatNumber(e.frequency, 2) + QStringLiteral("Hz"));
-        marker = m_chart.marker(entry);
-    } else if (e.code >= FilterCode::LowPass) {
+    if (e.shape.shape == FilterShape::HighPass) {
+        label->setText(QStringLiteral("HPF:") + FormatNumber(e.frequency, 2) +
+                       QStringLiteral("Hz"));
+        marker = m_chart.marker(HighPassEntry);
+    } else if (e.shape.shape == FilterShape::LowPass) {
         label->setText(QStringLiteral("LPF:") + FormatNumber(e.frequency, 2) +
                        QStringLiteral("Hz"));
         marker = m_chart.marker(LowPassEntry);
     } else {
-        label->setText(QStringLiteral("HPF:") + FormatNumber(e.frequency, 2) +
-                       QStringLiteral("Hz"));
-        marker = m_chart.marker(HighPassEntry);
+        label->setText(FormatNumber(e.gain, 1) + QStringLiteral("dB\nQ:") + FormatNumber(e.q, 2) +
+                       QLatin1Char('\n') + FormatNumber(e.frequency, 2) + QStringLiteral("Hz"));
+        marker = m_chart.marker(entry);
     }
     label->adjustSize();
     label->show();
@@ -53,40 +74,40 @@ void CurveDrawer::showInfoLabel(int entry)
 
 void CurveDrawer::DrawBlockCurve(int selector, int block)
 {
-    if (selector > AllBands || m_ctx.state.ControlUpdateGuard != 0 || block >= NotDrawnFrom ||
-        block < 0)
+    if (selector >= BandTableSize || block >= NotDrawnFrom || block < 0)
         return;
-    const int r = FillBandTable(m_table, m_ctx.model.view, selector, block);
-    const int lastEq = r % 100;
-    const int filters = r / 100;
+    const FilledBands filled = FillBandTable(m_table, m_model.view, selector, block);
     if (selector == AllBands) {
         for (int i = 0; i < HighPassEntry; ++i)
-            m_chart.marker(i)->setVisible(i <= lastEq);
-        m_chart.marker(HighPassEntry)->setVisible(filters > 0);
-        m_chart.marker(LowPassEntry)->setVisible(filters > 1);
+            m_chart.marker(i)->setVisible(i <= filled.lastEqBand);
+        m_chart.marker(HighPassEntry)->setVisible(filled.filters);
+        m_chart.marker(LowPassEntry)->setVisible(filled.filters);
     }
-    m_table.LastBand = lastEq + filters;
+    m_table.LastBand = filled.lastEqBand + (filled.filters ? 2 : 0);
     m_chart.BuildChartBackground(ResponseChart::BackgroundMode::Restore);
 
     for (int i = 0; i <= m_table.LastBand; ++i) {
         if (selector != AllBands && selector != i)
             continue;
         BandEntry& e = m_table.entries[static_cast<std::size_t>(i)];
-        EvaluateResponse(e.curve, Nearest(e.frequency), e.code & 0xFF, e.q, e.gain);
+        EvaluateResponse(e.curve, Nearest(e.frequency), e.shape, e.q, e.gain);
         if (MarkerDragActive)
             continue;
-        if (e.code < FilterCode::HighPass) {
-            placeMarker(i, i);
-        } else {
+        if (e.shape.shape == FilterShape::HighPass || e.shape.shape == FilterShape::LowPass) {
             e.gain = 0;
-            placeMarker(i, e.code < FilterCode::LowPass ? HighPassEntry : LowPassEntry);
+            placeMarker(i, e.shape.shape == FilterShape::HighPass ? HighPassEntry : LowPassEntry);
+        } else {
+            placeMarker(i, i);
         }
     }
 
-    if (selector == AllBands)
+    if (selector == AllBands) {
         m_chart.EQlabel()->hide();
-    else if (selector <= m_table.LastBand)
+        m_shownBand = -1;
+    } else if (selector <= m_table.LastBand) {
         showInfoLabel(selector);
+        m_shownBand = selector;
+    }
 
     if (spectrumOverlay)
         spectrumOverlay();

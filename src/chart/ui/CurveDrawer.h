@@ -3,6 +3,7 @@
 #include "chart/BandTable.h"
 
 #include <QColor>
+#include <QObject>
 #include <QPoint>
 
 #include <array>
@@ -10,35 +11,45 @@
 
 namespace aec {
 
+class BandEditor;
+class ParameterModel;
 class ResponseChart;
-struct EditorContext;
+struct ParamChange;
 
-// Draws the block on display: gathers its bands and filters, evaluates each one's response,
-// places their markers and the info label of the selected band, and draws the summed
-// response as one smooth curve over the chart's background.
-class CurveDrawer
+// Draws the block on display: gathers its bands and filters from the model's view, evaluates
+// each one's response, places their markers and the info label of the selected band, and draws
+// the summed response as one smooth curve over the chart's background. A band the person edits
+// in the block shown is drawn again at once.
+class CurveDrawer : public QObject
 {
+    Q_OBJECT
 public:
-    CurveDrawer(EditorContext& context, ResponseChart& chart);
+    CurveDrawer(const ParameterModel& model, ResponseChart& chart, const BandEditor& editor);
 
     // selector: a band index 0 to 21, or AllBands for the whole block.
     void DrawBlockCurve(int selector, int block);
+    // A band chosen by the person shows its values, unless it is the band shown last: choosing
+    // it again (its edit clicked as a drag ends) leaves its marker where the pointer put it.
+    void showBand(int band, int block);
 
     const BandTable& bandTable() const { return m_table; }
     const std::array<QPoint, ChartAxis::Columns>& CurvePoints() const { return m_points; }
 
-    QColor CurveColor = Qt::transparent; // set when a page tab is chosen
-    bool MarkerDragActive = false;       // a marker is being dragged: it stays where it is
+    QColor CurveColor = QColor(255, 102, 0);
+    bool MarkerDragActive = false; // a marker is being dragged: it stays where it is
     // Draws the spectrum under the curve, when the spectrum display is on.
     std::function<void()> spectrumOverlay;
 
 private:
+    void changed(const ParamChange& change);
     void placeMarker(int entry, int markerIndex);
     void showInfoLabel(int entry);
 
-    EditorContext& m_ctx;
+    const ParameterModel& m_model;
     ResponseChart& m_chart;
+    const BandEditor& m_editor;
     BandTable m_table;
+    int m_shownBand = -1; // the band whose values the info label shows
     std::array<QPoint, ChartAxis::Columns> m_points{};
 };
 

@@ -1,7 +1,6 @@
 #include "chart/ui/ResponseChart.h"
 
 #include "chart/CardinalSpline.h"
-#include "editing/ui/ControlTags.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -58,11 +57,10 @@ void ChartLine(QPainter& painter, double x1, double y1, double x2, double y2)
     painter.drawLine(QPoint(Nearest(x1), Nearest(y1)), QPoint(Nearest(x2), Nearest(y2)));
 }
 
-ChartMarker::ChartMarker(int index, QWidget* parent) : QLabel(parent)
+ChartMarker::ChartMarker(int index, QWidget* parent) : QLabel(parent), m_index(index)
 {
     setObjectName(index < 20 ? QStringLiteral("EP%1").arg(index + 1)
                              : (index == 20 ? QStringLiteral("HPF") : QStringLiteral("LPF")));
-    SetTag(this, index);
     setFixedSize(Size, Size);
     static const QPixmap icon = MarkerIcon();
     setPixmap(icon);

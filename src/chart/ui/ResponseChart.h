@@ -24,6 +24,8 @@ class ChartMarker : public QLabel
 public:
     static constexpr int Size = 14;
     ChartMarker(int index, QWidget* parent);
+    // 0 to 19 the EQ bands, 20 the high-pass and 21 the low-pass filter.
+    int index() const { return m_index; }
 
 signals:
     void pressed(ChartMarker* marker, Qt::MouseButton button, QPoint at);
@@ -34,6 +36,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int m_index;
 };
 
 // The response chart: the plot panel AdvPanel2 whose whole surface is the chart image Image1,

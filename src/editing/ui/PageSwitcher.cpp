@@ -1,20 +1,22 @@
 #include "editing/ui/PageSwitcher.h"
 
-#include "chart/ui/CurveDrawer.h"
-#include "editing/ui/Captions.h"
-#include "editing/ui/ControlTags.h"
-#include "editing/ui/EditorContext.h"
-#include "editing/ui/ParamWidgets.h"
-#include "editing/ui/WindowRefresh.h"
-#include "system/Language.h"
+#include "core/Language.h"
+#include "system/CaptionTable.h"
+#include "widgets/Captions.h"
+#include "widgets/ControlTags.h"
+#include "widgets/EditFocus.h"
+#include "widgets/ParamWidgets.h"
 
 #include <QAbstractButton>
+#include <QHBoxLayout>
+#include <QLineEdit>
 #include <QStackedWidget>
+#include <QToolButton>
 
 namespace aec {
 namespace {
 
-const char* const TabButtons[Tab::Count] = {
+const char* const TabButtons[TabCount] = {
     "FormMusTabBtn",  "FormDYNBtn",    "FormMICATabBtn", "FormMICBTabBtn", "FormEFFTabBtn",
     "FormMAINTabBtn", "FormSURTabBtn", "FormCENTabBtn",  "FormSUBTabBtn",  "FormHintTabBtn"};
 const char* const EffectButtons[] = {"EchoAToolButton", "EchoBToolButton", "RvbToolButton"};
@@ -30,19 +32,56 @@ void Caption(QWidget* control, const BilingualText& text, bool chinese)
 
 } // namespace
 
-void PageSwitcher::connectControls()
+PageSwitcher::PageSwitcher(PageNavigation& navigation, const Language& language, EditFocus& focus,
+                           QWidget* window)
+    : QObject(window), m_navigation(navigation), m_language(language), m_focus(focus),
+      m_window(window)
 {
-    for (int tab = 0; tab < Tab::Count; ++tab)
-        if (auto* b = qobject_cast<QAbstractButton*>(m_ctx.find(TabButtons[tab])))
-            QObject::connect(b, &QAbstractButton::clicked, b,
-                             [this, tab] { FormMusTabBtnClick(tab); });
+}
+
+QWidget* PageSwitcher::BuildTabButtons(QWidget* parent)
+{
+    auto* row = new QWidget(parent);
+    row->setObjectName(QStringLiteral("TabButtons"));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    for (int tag = 0; tag < TabCount; ++tag) {
+        auto* button = new QToolButton(row);
+        button->setObjectName(QLatin1String(TabButtons[tag]));
+        SetCaptions(button, CaptionOf(button->objectName()));
+        ShowCaption(button, false);
+        button->setProperty("role", QStringLiteral("tab"));
+        button->setFocusPolicy(Qt::NoFocus);
+        SetTag(button, tag);
+        layout->addWidget(button);
+    }
+    row->findChild<QToolButton*>(QStringLiteral("FormHintTabBtn"))->hide();
+    // Takes the keyboard focus away from the page's edit boxes; never seen.
+    auto* focusSink = new QLineEdit(row);
+    focusSink->setObjectName(QStringLiteral("Examplexx"));
+    focusSink->setFixedSize(1, 1);
+    focusSink->move(-10, -10);
+    return row;
+}
+
+QWidget* PageSwitcher::find(const char* name) const
+{
+    return m_window->findChild<QWidget*>(QLatin1String(name));
+}
+
+void PageSwitcher::connectControls(QStackedWidget* pages)
+{
+    m_pages = pages;
+    for (int tab = 0; tab < TabCount; ++tab)
+        if (auto* b = qobject_cast<QAbstractButton*>(find(TabButtons[tab])))
+            connect(b, &QAbstractButton::clicked, this,
+                    [this, tab] { FormMusTabBtnClick(static_cast<Tab>(tab)); });
     for (int tag = 0; tag < 3; ++tag) {
-        if (auto* b = qobject_cast<QAbstractButton*>(m_ctx.find(EffectButtons[tag])))
-            QObject::connect(b, &QAbstractButton::clicked, b,
-                             [this, tag] { EchoAToolButtonClick(tag); });
-        if (auto* b = qobject_cast<QAbstractButton*>(m_ctx.find(SourceButtons[tag])))
-            QObject::connect(b, &QAbstractButton::clicked, b,
-                             [this, tag] { HintMusBtnClick(tag); });
+        if (auto* b = qobject_cast<QAbstractButton*>(find(EffectButtons[tag])))
+            connect(b, &QAbstractButton::clicked, this, [this, tag] { EchoAToolButtonClick(tag); });
+        if (auto* b = qobject_cast<QAbstractButton*>(find(SourceButtons[tag])))
+            connect(b, &QAbstractButton::clicked, this, [this, tag] { HintMusBtnClick(tag); });
     }
 }
 
@@ -51,33 +90,33 @@ void PageSwitcher::connectControls()
 void PageSwitcher::highlightGroup(const char* const* names, int count, int chosen)
 {
     for (int i = 0; i < count; ++i)
-        if (QWidget* b = m_ctx.find(names[i]))
+        if (QWidget* b = find(names[i]))
             SetStyleState(b, "chosen", i == chosen);
 }
 
-void PageSwitcher::highlightTab(int tab)
+void PageSwitcher::highlightTab(Tab tab)
 {
-    highlightGroup(TabButtons, Tab::Count, tab);
-    m_ctx.navigation.CurrentTab = tab;
-    m_ctx.navigation.CurrentPage = SelectPage(tab);
+    highlightGroup(TabButtons, TabCount, static_cast<int>(tab));
+    m_navigation.CurrentTab = tab;
+    m_navigation.CurrentPage = SelectPage(tab);
 }
 
-int PageSwitcher::SelectPage(int tab)
+PageRef PageSwitcher::SelectPage(Tab tab)
 {
-    const int result = m_ctx.navigation.SelectPage(tab);
-    applyLayout(m_ctx.navigation.layoutFor(tab));
-    return result;
+    const PageRef page = m_navigation.SelectPage(tab);
+    applyLayout(m_navigation.layoutFor(tab));
+    return page;
 }
 
 void PageSwitcher::applyLayout(const SharedControlsLayout& l)
 {
-    const bool chinese = m_ctx.language.isChinese();
+    const bool chinese = m_language.isChinese();
     const auto show = [this](const char* name, bool visible) {
-        if (QWidget* w = m_ctx.find(name))
+        if (QWidget* w = find(name))
             w->setVisible(visible);
     };
     const auto enable = [this](const char* name, bool enabled) {
-        if (QWidget* w = m_ctx.find(name))
+        if (QWidget* w = find(name))
             w->setEnabled(enabled);
     };
     show("CopyGrop", l.copyGroupVisible);
@@ -86,61 +125,52 @@ void PageSwitcher::applyLayout(const SharedControlsLayout& l)
         show(name, l.rightSideVisible);
     enable("CopyGrop", l.copyAndPassEnabled);
     enable("EQPassGrop", l.copyAndPassEnabled);
-    Caption(m_ctx.find("LeftBtn"), l.leftButton, chinese);
-    Caption(m_ctx.find("RightBtn"), l.rightButton, chinese);
-    Caption(m_ctx.find("OutLimiteGroup"), l.outputLimiter, chinese);
-    Caption(m_ctx.find("OutLHPGroup"), l.outputCrossover, chinese);
-    Caption(m_ctx.find("OutLDelayLabel"), l.leftDelay, chinese);
-    Caption(m_ctx.find("AdvGroupBox1"), l.micLimiter, chinese);
-    Caption(m_ctx.find("AdvGroupBox16"), l.micNoiseGate, chinese);
-    // The left mute button changes only its caption; its hint keeps its value.
-    if (auto* mute = qobject_cast<QAbstractButton*>(m_ctx.find("MainLmuteBtn")))
-        mute->setText(l.leftMute.in(chinese));
+    Caption(find("LeftBtn"), l.leftButton, chinese);
+    Caption(find("RightBtn"), l.rightButton, chinese);
+    Caption(find("OutLimiteGroup"), l.outputLimiter, chinese);
+    Caption(find("OutLHPGroup"), l.outputCrossover, chinese);
+    Caption(find("OutLDelayLabel"), l.leftDelay, chinese);
+    Caption(find("AdvGroupBox1"), l.micLimiter, chinese);
+    Caption(find("AdvGroupBox16"), l.micNoiseGate, chinese);
+    // The left mute button changes only its caption.
+    if (auto* mute = qobject_cast<QAbstractButton*>(find("MainLmuteBtn")))
+        Caption(mute, l.leftMute, chinese);
 }
 
-void PageSwitcher::FormMusTabBtnClick(int tab)
+void PageSwitcher::FormMusTabBtnClick(Tab tab)
 {
-    if (m_ctx.lockPanelVisible()) {
+    if (m_locked) {
         if (tab != Tab::Music)
-            highlightGroup(TabButtons, Tab::Count, m_ctx.navigation.CurrentTab);
+            highlightGroup(TabButtons, TabCount, static_cast<int>(m_navigation.CurrentTab));
         return;
     }
     highlightTab(tab);
-    PageNavigation& nav = m_ctx.navigation;
-    const int page = nav.CurrentPage % 256;
-    if (auto* pages = qobject_cast<QStackedWidget*>(m_ctx.find("FormPageItem")))
-        pages->setCurrentIndex(page);
-    if (m_ctx.curve)
-        m_ctx.curve->CurveColor = QColor(255, 102, 0);
+    if (m_pages)
+        m_pages->setCurrentIndex(static_cast<int>(m_navigation.CurrentPage.page));
     if (tab == Tab::Effect)
-        EchoAToolButtonClick(nav.LastEffectButton);
+        EchoAToolButtonClick(m_navigation.LastEffectButton);
     else
-        m_ctx.refresh->RefreshBlock(nav.CurrentPage / 256);
-    m_ctx.DrawBlockCurve(AllBands, nav.ChartBlock);
-    m_ctx.state.WheelArmed = false;
-    if (QWidget* sink = m_ctx.find("Examplexx"))
+        emit pageShown(m_navigation.CurrentPage);
+    m_focus.disarmWheel();
+    if (QWidget* sink = find("Examplexx"))
         sink->setFocus();
-    if (QWidget* pass = m_ctx.find("MusEQAllpassBtn"))
-        pass->setVisible(page != Page::DynamicEq);
 }
 
 void PageSwitcher::EchoAToolButtonClick(int tag)
 {
     highlightGroup(EffectButtons, 3, tag);
     int subPage = 0;
-    const int viewBlock = m_ctx.navigation.ChooseEffect(tag, &subPage);
-    if (auto* sub = qobject_cast<QStackedWidget*>(m_ctx.find("EffPageControl")))
+    m_navigation.ChooseEffect(tag, &subPage);
+    if (auto* sub = qobject_cast<QStackedWidget*>(find("EffPageControl")))
         sub->setCurrentIndex(subPage);
-    m_ctx.refresh->RefreshBlock(viewBlock);
-    m_ctx.DrawBlockCurve(AllBands, m_ctx.navigation.ChartBlock);
+    emit pageShown(m_navigation.CurrentPage);
 }
 
 void PageSwitcher::HintMusBtnClick(int tag)
 {
     highlightGroup(SourceButtons, 3, tag);
-    m_ctx.navigation.ChooseHiddenSource(tag);
-    m_ctx.refresh->RefreshBlock(m_ctx.navigation.ChartBlock);
-    m_ctx.DrawBlockCurve(AllBands, m_ctx.navigation.ChartBlock);
+    m_navigation.ChooseHiddenSource(tag);
+    emit pageShown(m_navigation.CurrentPage);
 }
 
 } // namespace aec

@@ -1,23 +1,18 @@
 #pragma once
 
-#include <QWidget>
-
-class QStackedWidget;
+class QWidget;
 
 namespace aec {
 
-// The pages of the page control FormPageItem, each building its controls from tables:
-// 0 music, 1 microphones, 2 effects, 3 outputs, 4 hidden EQ, 5 and 6 empty, 7 system,
-// 8 dynamic EQ.
-QWidget* BuildMusicPage(QWidget* parent);
-QWidget* BuildMicrophonePage(QWidget* parent);
-QWidget* BuildEffectPage(QWidget* parent);
-QWidget* BuildOutputPage(QWidget* parent);
-QWidget* BuildHiddenEqPage(QWidget* parent);
-QWidget* BuildSystemSheet(QWidget* parent);
-QWidget* BuildDynamicEqPage(QWidget* parent);
+class Binder;
 
-// All nine pages in their order.
-QStackedWidget* BuildPageControl(QWidget* parent);
+// The parameter pages of the page control, each a list of groups of the parameter table laid
+// out on the page: 0 music, 1 microphones, 2 effects, 3 outputs, 4 hidden EQ, 8 dynamic EQ.
+QWidget* BuildMusicPage(QWidget* parent, Binder& binder);
+QWidget* BuildMicrophonePage(QWidget* parent, Binder& binder);
+QWidget* BuildEffectPage(QWidget* parent, Binder& binder);
+QWidget* BuildOutputPage(QWidget* parent, Binder& binder);
+QWidget* BuildHiddenEqPage(QWidget* parent, Binder& binder);
+QWidget* BuildDynamicEqPage(QWidget* parent, Binder& binder);
 
 } // namespace aec

@@ -1,12 +1,15 @@
 #include "editing/ui/VolumeControls.h"
 
+#include "core/ParameterModel.h"
 #include "editing/VolumeLimits.h"
-#include "editing/ui/ControlTags.h"
-#include "editing/ui/EditorContext.h"
-#include "editing/ui/PageKit.h"
-#include "editing/ui/ParamWidgets.h"
+#include "widgets/Binder.h"
+#include "widgets/PageKit.h"
+#include "widgets/ParamWidgets.h"
+#include "widgets/SliderBinding.h"
 
+#include <QGridLayout>
 #include <QMouseEvent>
+#include <QVBoxLayout>
 
 namespace aec {
 namespace {
@@ -15,16 +18,29 @@ constexpr int HandleSize = 8;
 constexpr int SliderTop = 22;
 constexpr int HandleTop = SliderTop + 24;
 
-const char* const Stems[] = {"SysMus", "SysMic", "SysEff"};
-const char* const Channels[] = {"Mus", "Mic", "Eff"};
-const char* const ValueLabels[] = {"musLabel", "micLabel", "EffLabel"};
+// Per channel: the stem of its slider names, of its handles, and its value label.
+struct ChannelNames
+{
+    const char* stem;
+    const char* handles;
+    const char* valueLabel;
+};
+constexpr ChannelNames Names[] = {
+    {"SysMus", "Mus", "musLabel"},
+    {"SysMic", "Mic", "micLabel"},
+    {"SysEff", "Eff", "EffLabel"},
+};
+
+const ParamRow& RowOf(const char* stem, const char* role)
+{
+    return *RowNamed(QLatin1String(stem) + QLatin1String(role));
+}
 
 } // namespace
 
-VolumeHandle::VolumeHandle(const QString& name, int tag, QWidget* parent) : QLabel(parent)
+VolumeHandle::VolumeHandle(const QString& name, QWidget* parent) : QLabel(parent)
 {
     setObjectName(name);
-    SetTag(this, tag);
     setFixedSize(HandleSize, HandleSize);
     setCursor(Qt::SizeHorCursor);
     setProperty("role", QStringLiteral("volumeHandle"));
@@ -46,152 +62,156 @@ void VolumeHandle::mouseReleaseEvent(QMouseEvent*)
     emit released();
 }
 
-QWidget* BuildVolumeChannel(QWidget* parent, const QString& stem, const QString& channel,
-                            const QString& captionLabel, int startTag, const QString& valueLabel)
+VolumeControls::VolumeControls(ParameterModel& model, Binder& binder, QObject* parent)
+    : QObject(parent), m_model(model), m_binder(binder)
 {
-    // Placed by hand: the handle formula fixes where a volume stands in pixels.
-    auto* box = new QWidget(parent);
-    box->setObjectName(stem + QStringLiteral("Channel"));
-    box->setFixedSize(250, HandleTop + HandleSize + 6);
-    auto* label = PageKit::Label(box, captionLabel);
-    label->setGeometry(4, 0, 150, 20);
-    auto* pane = PageKit::Pane(box, stem + QStringLiteral("NormalVolPane"), 0);
-    pane->setText(QStringLiteral("0"));
-    pane->setGeometry(186, 0, 60, 20);
-    auto* slider = PageKit::Slider(box, stem + QStringLiteral("NormalVolBar"), 84);
-    SetHint(slider, QStringLiteral("0"));
-    slider->setGeometry(HandleMinLeft - 8 + HandleSize / 2, SliderTop, 159 + 16, 22);
-    new VolumeHandle(channel + QStringLiteral("StartImage"), startTag, box);
-    new VolumeHandle(channel + QStringLiteral("MaxImage"), startTag + 1, box);
-    for (auto* handle : box->findChildren<VolumeHandle*>())
-        handle->move(HandleMinLeft, HandleTop);
-    auto* value = new QLabel(QStringLiteral("0"), box);
-    value->setObjectName(valueLabel);
-    value->setGeometry(4, HandleTop - 4, 40, 16);
-    value->hide();
-    return box;
 }
 
-void VolumeControls::connectControls()
+QWidget* VolumeControls::BuildChannels(QWidget* parent)
 {
-    for (const char* stem : Stems)
-        for (const char* role : {"NormalVolBar", "StartVolBar", "MaxVolBar"})
-            if (auto* slider =
-                    qobject_cast<ParamSlider*>(m_ctx.find((QByteArray(stem) + role).constData())))
-                connect(slider, &QSlider::valueChanged, this,
-                        [this, slider] { SysMusNormalVolBarChange(slider); });
-    for (VolumeHandle* handle : m_ctx.window->findChildren<VolumeHandle*>()) {
-        connect(handle, &VolumeHandle::pressed, this,
-                [this, handle](QPoint at) { handlePressed(handle, at); });
-        connect(handle, &VolumeHandle::moved, this,
-                [this, handle](QPoint at) { handleMoved(handle, at); });
-        connect(handle, &VolumeHandle::released, this, &VolumeControls::handleReleased);
+    auto* tab = new QWidget(parent);
+    auto* layout = new QVBoxLayout(tab);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(6);
+    for (int c = 0; c < 3; ++c) {
+        const ChannelNames& n = Names[c];
+        ChannelControls& controls = m_channels[std::size_t(c)];
+        // Placed by hand: the handle formula fixes where a volume stands in pixels.
+        auto* box = new QWidget(tab);
+        box->setObjectName(QLatin1String(n.stem) + QStringLiteral("Channel"));
+        box->setFixedSize(250, HandleTop + HandleSize + 6);
+        const ParamRow& row = RowOf(n.stem, "NormalVolBar");
+        PageKit::CaptionLabel(box, row.label, row.caption)->setGeometry(4, 0, 150, 20);
+        auto* pane = PageKit::Pane(box, row.pane);
+        pane->setGeometry(186, 0, 60, 20);
+        auto* slider = PageKit::Slider(box, row.name, RowTop(row));
+        slider->setGeometry(HandleMinLeft - 8 + HandleSize / 2, SliderTop, 159 + 16, 22);
+        controls.normal = qobject_cast<SliderBinding*>(m_binder.bind(row, slider, pane));
+        const QString handles = QLatin1String(n.handles);
+        controls.startHandle = new VolumeHandle(handles + QStringLiteral("StartImage"), box);
+        controls.maxHandle = new VolumeHandle(handles + QStringLiteral("MaxImage"), box);
+        for (VolumeHandle* handle : {controls.startHandle, controls.maxHandle})
+            handle->move(HandleMinLeft, HandleTop);
+        controls.value = new QLabel(QStringLiteral("0"), box);
+        controls.value->setObjectName(QLatin1String(n.valueLabel));
+        controls.value->setGeometry(4, HandleTop - 4, 40, 16);
+        controls.value->hide();
+        layout->addWidget(box);
     }
+    return tab;
 }
 
-VolumeControls::Channel VolumeControls::channelNamed(const QString& stem) const
+QWidget* VolumeControls::BuildLimits(QWidget* parent)
 {
-    Channel c;
-    const auto slider = [&](const char* role) {
-        return qobject_cast<ParamSlider*>(
-            m_ctx.find((stem + QLatin1String(role)).toLatin1().constData()));
-    };
-    c.normal = slider("NormalVolBar");
-    c.start = slider("StartVolBar");
-    c.maximum = slider("MaxVolBar");
-    for (int i = 0; i < 3; ++i) {
-        if (stem != QLatin1String(Stems[i]))
-            continue;
-        const QString channel = QLatin1String(Channels[i]);
-        c.startHandle = m_ctx.find((channel + QStringLiteral("StartImage")).toLatin1().constData());
-        c.maxHandle = m_ctx.find((channel + QStringLiteral("MaxImage")).toLatin1().constData());
-        c.valueLabel = m_ctx.find(ValueLabels[i]);
+    auto* tab = new QWidget(parent);
+    auto* grid = new QGridLayout(tab);
+    grid->setContentsMargins(0, 0, 0, 0);
+    int line = 0;
+    for (int c = 0; c < 3; ++c) {
+        const ChannelNames& n = Names[c];
+        for (const char* role : {"StartVolBar", "MaxVolBar"}) {
+            const ParamRow& row = RowOf(n.stem, role);
+            grid->addWidget(PageKit::CaptionLabel(tab, row.label, row.caption), line, 0, 1, 2);
+            auto* slider = PageKit::Slider(tab, row.name, RowTop(row));
+            auto* pane = PageKit::Pane(tab, row.pane);
+            grid->addWidget(slider, line + 1, 0);
+            grid->addWidget(pane, line + 1, 1);
+            auto* binding = qobject_cast<SliderBinding*>(m_binder.bind(row, slider, pane));
+            ChannelControls& controls = m_channels[std::size_t(c)];
+            (QLatin1String(role) == QLatin1String("StartVolBar") ? controls.start
+                                                                 : controls.maximum) = binding;
+            line += 2;
+        }
+        bindRules(static_cast<Channel>(c));
     }
-    return c;
+    return tab;
 }
 
-VolumeControls::Channel VolumeControls::channelOf(const ParamSlider* slider) const
+// The rules of one channel, once its three sliders exist.
+void VolumeControls::bindRules(Channel channel)
 {
-    for (const char* stem : Stems)
-        if (slider->objectName().startsWith(QLatin1String(stem)))
-            return channelNamed(QLatin1String(stem));
-    return {};
-}
-
-void VolumeControls::SysMusNormalVolBarChange(ParamSlider* slider)
-{
-    const Channel c = channelOf(slider);
+    ChannelControls& c = m_channels[channel];
     if (!c.normal || !c.start || !c.maximum)
         return;
-    const auto address = static_cast<ParamAddress>(Tag(slider));
-    QWidget* pane = m_ctx.map.ValuePane(address);
-    const bool suppressed = m_ctx.SendSuppressed() == 1;
-    const auto role = static_cast<VolumeRole>(Hint(slider).toInt());
-
-    if (role == VolumeRole::Normal && pane) {
-        const int allowed = LimitNormalRise(Hint(pane).toInt(), slider->value(), suppressed);
-        if (allowed != slider->value()) {
-            slider->setValue(allowed); // its own change event does the rest
-            return;
-        }
+    // The normal volume rises by at most one step per move; it falls at once.
+    SliderBinding* normal = c.normal;
+    normal->setLimit([this, normal](int requested) {
+        return LimitNormalRise(m_model.view.at(normal->address()), requested, false);
+    });
+    const std::array<SliderBinding*, 3> roles = {c.normal, c.start, c.maximum};
+    for (int role = 0; role < 3; ++role) {
+        connect(roles[std::size_t(role)], &Binding::edited, this,
+                [this, channel, role] { applyLimits(channel, role); });
+        connect(roles[std::size_t(role)], &SliderBinding::valueShown, this,
+                [this, channel] { placeHandles(channel); });
     }
-    const VolumePositions before{c.normal->value(), c.start->value(), c.maximum->value()};
-    const VolumeLimitResult limited = ApplyVolumeLimits(before, role, suppressed);
+    for (VolumeHandle* handle : {c.startHandle, c.maxHandle}) {
+        if (!handle)
+            continue;
+        SliderBinding* slider = handle == c.startHandle ? c.start : c.maximum;
+        connect(handle, &VolumeHandle::pressed, this, [this](QPoint at) {
+            m_pressPoint = at;
+            m_dragging = true;
+        });
+        connect(handle, &VolumeHandle::moved, this, [this, channel, handle, slider](QPoint at) {
+            handleMoved(channel, handle, slider, at);
+        });
+        connect(handle, &VolumeHandle::released, this, [this] {
+            m_dragging = false;
+            for (const ChannelControls& other : m_channels)
+                if (other.value)
+                    other.value->hide();
+        });
+    }
+}
+
+// No volume passes the maximum: after a move, the others are pulled under it.
+void VolumeControls::applyLimits(Channel channel, int role)
+{
+    ChannelControls& c = m_channels[channel];
+    const VolumePositions before{c.normal->slider()->value(), c.start->slider()->value(),
+                                 c.maximum->slider()->value()};
+    const VolumeLimitResult limited =
+        ApplyVolumeLimits(before, static_cast<VolumeRole>(role), false);
     if (limited.positions.start != before.start)
-        c.start->setValue(limited.positions.start);
+        m_model.set(c.start->address(), limited.positions.start, Origin::Person);
     if (limited.positions.normal != before.normal)
-        c.normal->setValue(limited.positions.normal);
-    if (pane) {
-        SetHint(pane, QString::number(slider->value()));
-        if (auto* label = qobject_cast<QLabel*>(pane))
-            label->setText(QString::number(limited.shown));
-    }
-    if (c.startHandle)
-        c.startHandle->move(HandleLeftEdge(c.start->value()), c.startHandle->y());
-    if (c.maxHandle)
-        c.maxHandle->move(HandleLeftEdge(c.maximum->value()), c.maxHandle->y());
-    if (slider != c.normal && c.valueLabel && pane)
-        if (auto* label = qobject_cast<QLabel*>(c.valueLabel))
-            label->setText(Hint(pane));
-    // A refresh only shows: a stored volume beyond the slider's range stays in the store.
-    if (m_ctx.state.ControlUpdateGuard == 0)
-        m_ctx.SetParameter(address, slider->value());
+        m_model.set(c.normal->address(), limited.positions.normal, Origin::Person);
+    placeHandles(channel);
+    SliderBinding* moved = role == 0 ? c.normal : role == 1 ? c.start : c.maximum;
+    if (moved != c.normal && c.value)
+        c.value->setText(QString::number(moved->slider()->value()));
 }
 
-void VolumeControls::handlePressed(VolumeHandle*, QPoint at)
+void VolumeControls::placeHandles(Channel channel)
 {
-    m_pressPoint = at;
-    m_dragging = true;
+    ChannelControls& c = m_channels[channel];
+    if (c.startHandle && c.start)
+        c.startHandle->move(HandleLeftEdge(c.start->slider()->value()), c.startHandle->y());
+    if (c.maxHandle && c.maximum)
+        c.maxHandle->move(HandleLeftEdge(c.maximum->slider()->value()), c.maxHandle->y());
 }
 
-void VolumeControls::handleMoved(VolumeHandle* handle, QPoint at)
+void VolumeControls::handleMoved(Channel channel, VolumeHandle* handle, SliderBinding* slider,
+                                 QPoint at)
 {
-    if (!m_dragging)
+    if (!m_dragging || !slider)
         return;
     int left = std::clamp(handle->x(), HandleMinLeft, HandleMaxLeft);
     if (at.x() != m_pressPoint.x())
         left += at.x() - m_pressPoint.x();
     handle->move(left, handle->y());
-    if (auto* slider = qobject_cast<ParamSlider*>(
-            m_ctx.map.PrimaryControl(static_cast<ParamAddress>(Tag(handle)))))
-        slider->setValue(HandlePosition(left));
-    // Slots 3 and 4 are the microphone's, 5 and 6 the music's, 7 and 8 the effect's.
-    const int slot = SlotOf(static_cast<ParamAddress>(Tag(handle)));
-    const char* label = slot <= 4 ? "micLabel" : slot <= 6 ? "musLabel" : "EffLabel";
-    if (QWidget* value = m_ctx.find(label)) {
+    slider->slider()->setValue(HandlePosition(left));
+    if (QLabel* value = m_channels[channel].value) {
         value->move(std::max(0, left - 14), value->y());
         value->show();
     }
 }
 
-void VolumeControls::handleReleased()
+void VolumeControls::stepNormal(Channel channel, int step)
 {
-    if (!m_dragging)
-        return;
-    m_dragging = false;
-    for (const char* label : ValueLabels)
-        if (QWidget* value = m_ctx.find(label))
-            value->hide();
+    if (SliderBinding* normal = m_channels[channel].normal)
+        normal->slider()->setValue(normal->slider()->value() + step);
 }
 
 } // namespace aec

@@ -1,23 +1,23 @@
 #pragma once
 
-#include "core/BilingualText.h"
-
 #include <QLabel>
 #include <QObject>
 #include <QPoint>
-#include <QWidget>
+
+#include <array>
 
 namespace aec {
 
-class ParamSlider;
-struct EditorContext;
+class Binder;
+class ParameterModel;
+class SliderBinding;
 
 // A drag handle (8 × 8) marking a start or maximum volume under a channel's volume slider.
 class VolumeHandle : public QLabel
 {
     Q_OBJECT
 public:
-    explicit VolumeHandle(const QString& name, int tag, QWidget* parent);
+    explicit VolumeHandle(const QString& name, QWidget* parent);
 
 signals:
     void pressed(QPoint at);
@@ -30,39 +30,44 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// One channel of the main volume tab: caption, normal volume slider and pane, and the start
-// and maximum handles below the slider, placed where the handle formula puts them.
-QWidget* BuildVolumeChannel(QWidget* parent, const QString& stem, const QString& channel,
-                            const QString& captionLabel, int startTag, const QString& valueLabel);
-
-// The system volumes: the normal volume rises one step per change, no volume passes the
-// maximum, and the handles drag the start and maximum volumes.
+// The system volumes of music, microphone and effect: each channel's normal volume (on the
+// first side-panel tab, with handles for its start and maximum volumes below it) and its start
+// and maximum volumes (on the second tab). The normal volume rises one step per move, no volume
+// passes the maximum, and the handles drag the start and maximum volumes.
 class VolumeControls : public QObject
 {
     Q_OBJECT
 public:
-    explicit VolumeControls(EditorContext& context) : m_ctx(context) {}
+    enum Channel { Music = 0, Microphone = 1, Effect = 2 };
 
-    void connectControls();
-    void SysMusNormalVolBarChange(ParamSlider* slider);
+    VolumeControls(ParameterModel& model, Binder& binder, QObject* parent = nullptr);
+
+    // The "Main Volume" tab's three channels, and the "Volume Set" tab's limit sliders (built
+    // after the channels: the handles drag them).
+    QWidget* BuildChannels(QWidget* parent);
+    QWidget* BuildLimits(QWidget* parent);
+
+    // The volume keys: one step of a channel's normal volume, as a slider move.
+    void stepNormal(Channel channel, int step);
 
 private:
-    struct Channel
+    struct ChannelControls
     {
-        ParamSlider* normal = nullptr;
-        ParamSlider* start = nullptr;
-        ParamSlider* maximum = nullptr;
-        QWidget* startHandle = nullptr;
-        QWidget* maxHandle = nullptr;
-        QWidget* valueLabel = nullptr;
+        SliderBinding* normal = nullptr;
+        SliderBinding* start = nullptr;
+        SliderBinding* maximum = nullptr;
+        VolumeHandle* startHandle = nullptr;
+        VolumeHandle* maxHandle = nullptr;
+        QLabel* value = nullptr; // shown while a handle is dragged
     };
-    Channel channelOf(const ParamSlider* slider) const;
-    Channel channelNamed(const QString& stem) const;
-    void handlePressed(VolumeHandle* handle, QPoint at);
-    void handleMoved(VolumeHandle* handle, QPoint at);
-    void handleReleased();
+    void bindRules(Channel channel);
+    void applyLimits(Channel channel, int role);
+    void placeHandles(Channel channel);
+    void handleMoved(Channel channel, VolumeHandle* handle, SliderBinding* slider, QPoint at);
 
-    EditorContext& m_ctx;
+    ParameterModel& m_model;
+    Binder& m_binder;
+    std::array<ChannelControls, 3> m_channels{};
     bool m_dragging = false;
     QPoint m_pressPoint;
 };

@@ -1,7 +1,7 @@
 #include "link/ui/LinkControls.h"
 
+#include "core/Language.h"
 #include "link/LinkSession.h"
-#include "system/Language.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #include "link/ui/TForm2.h"
 
+#include "core/Language.h"
 #include "link/LinkSession.h"
-#include "system/Language.h"
 
 #include <QCloseEvent>
 #include <QLabel>

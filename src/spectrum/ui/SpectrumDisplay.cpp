@@ -1,13 +1,16 @@
 #include "spectrum/ui/SpectrumDisplay.h"
 
-#include "chart/ui/CurveDrawer.h"
-#include "chart/ui/ResponseChart.h"
+#include "chart/ChartMapper.h"
 #include "core/MessageService.h"
-#include "editing/ui/ControlHandlers.h"
-#include "editing/ui/EditorContext.h"
-#include "editing/ui/ParamWidgets.h"
 #include "spectrum/SpectrumBars.h"
 #include "spectrum/platform/TAudio.h"
+#include "widgets/ControlTags.h"
+#include "widgets/OnOffBinding.h"
+#include "widgets/PageKit.h"
+#include "widgets/ParamWidgets.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
 
 #include <QPainter>
 
@@ -19,27 +22,31 @@ const BilingualText SpectrumDisplay::NoDeviceText = {
     QStringLiteral("没检测到音频设备"), QStringLiteral("Audio device is not detected")};
 const QColor SpectrumDisplay::BarColour(62, 62, 255);
 
-SpectrumDisplay::SpectrumDisplay(EditorContext& context, ResponseChart& chart, CurveDrawer& curve)
-    : m_ctx(context), m_chart(chart), m_curve(curve)
+SpectrumDisplay::SpectrumDisplay(SpectrumCanvas& canvas, MessageService* messages)
+    : m_canvas(canvas), m_messages(messages)
 {
     CaptureBuffer.reserve(Spectrum::SpectrumPoints);
-    m_curve.spectrumOverlay = [this] {
-        if (SpectrumOn == 1)
-            DrawSpectrum(false);
-    };
-    if (!m_ctx.window)
-        return;
-    if (auto* button = m_ctx.window->findChild<TwoStateButton*>(QStringLiteral("PinPPBtn")))
-        QObject::connect(button, &QPushButton::clicked, button,
-                         [this, button] { SpectrumButtonClick(button); });
-    if (auto* button = m_ctx.window->findChild<TwoStateButton*>(QStringLiteral("PinDCFBtn")))
-        QObject::connect(button, &QPushButton::clicked, button,
-                         [this, button] { FloorButtonClick(button); });
 }
 
-SpectrumDisplay::~SpectrumDisplay()
+SpectrumDisplay::~SpectrumDisplay() = default;
+
+QWidget* SpectrumDisplay::BuildButtons(QWidget* parent)
 {
-    m_curve.spectrumOverlay = nullptr;
+    auto* group = new QGroupBox(parent);
+    group->setObjectName(QStringLiteral("RzGroupBox19"));
+    auto* layout = new QHBoxLayout(group);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setSpacing(3);
+    auto* floor = PageKit::Button(group, QStringLiteral("PinDCFBtn"));
+    auto* spectrum = PageKit::Button(group, QStringLiteral("PinPPBtn"));
+    SetTag(floor, 0);
+    SetTag(spectrum, 1);
+    layout->addWidget(floor);
+    layout->addWidget(spectrum);
+    connect(spectrum, &QPushButton::clicked, this,
+            [this, spectrum] { SpectrumButtonClick(spectrum); });
+    connect(floor, &QPushButton::clicked, this, [this, floor] { FloorButtonClick(floor); });
+    return group;
 }
 
 void SpectrumDisplay::StartCapture()
@@ -64,19 +71,31 @@ void SpectrumDisplay::listen(bool on)
 
 void SpectrumDisplay::CaptureHandler(const void* LP, quint16 BufferSize)
 {
-    if (SpectrumOn != 1 || m_curve.MarkerDragActive || BufferSize == 0)
+    if (SpectrumOn != 1 || m_canvas.markerDragged() || BufferSize == 0)
         return;
     // Qt delivers on this (the window's) thread, so the spectrum never reads a half copy.
     CaptureBuffer.resize(BufferSize);
     std::memcpy(CaptureBuffer.data(), LP, BufferSize);
 }
 
+namespace {
+
+// A two-state button's new state after a click.
+int Toggled(TwoStateButton* button)
+{
+    const bool on = Hint(button) != QLatin1String("1");
+    OnOffBinding::ShowState(button, on, false);
+    return on ? 1 : 0;
+}
+
+} // namespace
+
 void SpectrumDisplay::SpectrumButtonClick(TwoStateButton* button)
 {
-    const int state = ControlHandlers::Toggle(button);
+    const int state = Toggled(button);
     if (AudioPresent == 0) {
-        if (m_ctx.messages)
-            m_ctx.messages->inform(NoDeviceText);
+        if (m_messages)
+            m_messages->inform(NoDeviceText);
     } else if (state == 1) {
         SpectrumOn = 1;
         listen(true);
@@ -84,17 +103,17 @@ void SpectrumDisplay::SpectrumButtonClick(TwoStateButton* button)
     }
     SpectrumOn = 0;
     listen(false);
-    m_ctx.DrawBlockCurve(AllBands, m_ctx.navigation.ChartBlock);
+    m_canvas.redraw();
 }
 
 void SpectrumDisplay::FloorButtonClick(TwoStateButton* button)
 {
-    FloorMode = ControlHandlers::Toggle(button);
+    FloorMode = Toggled(button);
 }
 
 void SpectrumDisplay::SpectrumTimerTick()
 {
-    if (m_curve.MarkerDragActive || SpectrumOn != 1)
+    if (m_canvas.markerDragged() || SpectrumOn != 1)
         return;
     switch (ticker.tick()) {
     case SpectrumTicker::Step::Compute:
@@ -116,19 +135,17 @@ void SpectrumDisplay::ComputeSpectrum()
 void SpectrumDisplay::DrawSpectrum(bool standalone)
 {
     if (standalone)
-        m_chart.BuildChartBackground(ResponseChart::BackgroundMode::Restore);
+        m_canvas.restoreBackground();
     const std::vector<SpectrumBar> bars =
-        SpectrumBars(m_chart.mapper(), FloorMode, m_analysis.FftOutput());
-    const int bottom = m_chart.mapper().height();
+        SpectrumBars(m_canvas.mapper(), FloorMode, m_analysis.FftOutput());
+    const int bottom = m_canvas.mapper().height();
     {
-        QPainter p(&m_chart.image());
+        QPainter p(&m_canvas.image());
         for (const SpectrumBar& bar : bars)
             p.fillRect(QRect(bar.left, bar.top, bar.width, bottom - bar.top), BarColour);
     }
-    if (standalone) {
-        m_chart.drawCurve(m_curve.CurvePoints(), m_curve.CurveColor);
-        m_chart.present();
-    }
+    if (standalone)
+        m_canvas.drawCurveAndPresent();
 }
 
 } // namespace aec

@@ -1,6 +1,6 @@
 #include "system/ui/MessageBoxService.h"
 
-#include "system/Language.h"
+#include "core/Language.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

@@ -2,12 +2,12 @@
 
 #include "core/MessageService.h"
 #include "core/ParameterModel.h"
-#include "editing/ui/ControlTags.h"
-#include "editing/ui/ParamWidgets.h"
 #include "link/DeviceFrame.h"
 #include "link/DeviceTexts.h"
 #include "link/LinkSession.h"
 #include "system/ModeList.h"
+#include "widgets/ControlTags.h"
+#include "widgets/ParamWidgets.h"
 
 #include <QComboBox>
 #include <QLineEdit>

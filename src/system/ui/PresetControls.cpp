@@ -106,9 +106,9 @@ void PresetControls::loadClicked()
     // Online, the download goes out and the window follows when it is done; offline the
     // window shows the loaded values at once.
     if (m_session && m_session->isOnline())
-        m_session->SessionEvent(6);
-    else if (refreshWindow)
-        refreshWindow();
+        m_session->SessionEvent(LinkEvent::Download);
+    else
+        emit loadedOffline();
 }
 
 void PresetControls::listClicked(int row)

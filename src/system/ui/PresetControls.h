@@ -5,8 +5,6 @@
 #include <QObject>
 #include <QStringList>
 
-#include <functional>
-
 class QLineEdit;
 class QTableWidget;
 class QWidget;
@@ -30,8 +28,6 @@ public:
 
     void setSession(LinkSession* session) { m_session = session; }
     void setMessages(MessageService* messages) { m_messages = messages; }
-    // Shows the window's controls the store after an offline load.
-    std::function<void()> refreshWindow;
 
     PresetFolder& folder() { return m_folder; }
     const QStringList& PresetNames() const { return m_names; }
@@ -43,6 +39,10 @@ public:
     void listClicked(int row);
 
     bool windowShown = false; // the list moves the focus only once the window is shown
+
+signals:
+    // A preset was loaded while offline: the window is to show the store.
+    void loadedOffline();
 
 private:
     void tell(const BilingualText& text);

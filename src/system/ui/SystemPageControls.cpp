@@ -2,13 +2,13 @@
 
 #include "core/MessageService.h"
 #include "core/ParameterModel.h"
-#include "editing/ui/ControlTags.h"
-#include "editing/ui/ParamWidgets.h"
 #include "link/DeviceFrame.h"
 #include "link/DeviceTexts.h"
 #include "link/LinkSession.h"
 #include "system/SystemCodes.h"
+#include "widgets/Binding.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,35 +17,20 @@
 namespace aec {
 namespace {
 
-struct Pair
-{
-    const char* off;
-    const char* on;
-    ParamAddress address;
-};
-constexpr Pair Pairs[] = {{"SysPanelBtn1", "SysPanelBtn2", CommandAddress::PanelSwitch},
-                          {"SysVolRunBtn1", "SysVolRunBtn2", 7433},
-                          {"SysUserBtn", "SysManagerBtn", CommandAddress::UserOrManager},
-                          {"SysRemoteBtn1", "SysRemoteBtn2", 2321}};
-
 const char* const PasswordChangeEdits[] = {"SysPanelLabel1", "NewSysPassLabel1",
                                            "NewSysPassLabel2"};
 const BilingualText NoticeCaption{QStringLiteral("提示"), QStringLiteral("Confirm")};
 
 } // namespace
 
-SystemPageControls::SystemPageControls(QWidget* window, ParameterModel& model, DeviceTexts& texts)
+SystemPageControls::SystemPageControls(QWidget* window, ParameterModel& model, DeviceTexts& texts,
+                                       Binding* managerPair)
     : m_window(window), m_model(model), m_texts(texts),
       m_lockPanel(window->findChild<QWidget*>(QStringLiteral("FirstCheckGrop")))
 {
-    for (const Pair& p : Pairs)
-        for (const char* name : {p.off, p.on})
-            if (auto* b = window->findChild<TwoStateButton*>(QLatin1String(name)))
-                connect(b, &QPushButton::clicked, this, [this, b] { OptionPairClick(b); });
-    for (const char* name : {"SysInputBox", "SysMusInputLevelBox"})
-        if (auto* list = window->findChild<QComboBox*>(QLatin1String(name)))
-            connect(list, &QComboBox::activated, this,
-                    [this, list] { ComboParameterChange(list); });
+    // The choice sticks until the system password opens the group again.
+    if (managerPair)
+        connect(managerPair, &Binding::edited, this, &SystemPageControls::refresh);
     const auto button = [window](const char* name) {
         return window->findChild<QAbstractButton*>(QLatin1String(name));
     };
@@ -75,43 +60,6 @@ QLineEdit* SystemPageControls::edit(const char* name) const
 bool SystemPageControls::online() const
 {
     return m_session && m_session->isOnline();
-}
-
-void SystemPageControls::OptionPairClick(TwoStateButton* sender)
-{
-    for (const Pair& p : Pairs) {
-        auto* off = m_window->findChild<TwoStateButton*>(QLatin1String(p.off));
-        auto* on = m_window->findChild<TwoStateButton*>(QLatin1String(p.on));
-        if (sender != off && sender != on)
-            continue;
-        const int value = sender == on ? 1 : 0;
-        showPair(off, on, p.address, value);
-        // The remote control lives in block 9, where the page selections would move it onto
-        // another output's filter: these settings are written at their own addresses.
-        m_model.SetDeviceParameter(p.address, value);
-        return;
-    }
-}
-
-void SystemPageControls::showPair(TwoStateButton* off, TwoStateButton* on, ParamAddress address,
-                                  int value)
-{
-    SetHint(off, QStringLiteral("0"));
-    SetHint(on, QStringLiteral("1"));
-    if (address == CommandAddress::UserOrManager) {
-        // The choice sticks until the system password opens the group again.
-        if (QWidget* group = m_window->findChild<QWidget*>(QStringLiteral("SysUserMangerGrop")))
-            group->setEnabled(false);
-    }
-    off->setLook(value == 0 ? QStringLiteral("pressed") : QStringLiteral("normal"));
-    on->setLook(value == 1 ? QStringLiteral("pressed") : QStringLiteral("normal"));
-}
-
-void SystemPageControls::ComboParameterChange(QWidget* list)
-{
-    if (auto* combo = qobject_cast<QComboBox*>(list))
-        m_model.SetParameter(static_cast<ParamAddress>(Tag(combo)),
-                             std::max(0, combo->currentIndex()));
 }
 
 void SystemPageControls::CheckPanelCode()
@@ -203,6 +151,7 @@ void SystemPageControls::setLocked(bool locked)
     if (!m_lockPanel)
         return;
     m_lockPanel->setVisible(locked);
+    emit lockChanged(locked);
     if (locked) {
         placeLockPanel();
         m_lockPanel->raise();
@@ -277,12 +226,8 @@ void SystemPageControls::CheckAccessCode()
 
 void SystemPageControls::refresh()
 {
-    for (const Pair& p : Pairs) {
-        auto* off = m_window->findChild<TwoStateButton*>(QLatin1String(p.off));
-        auto* on = m_window->findChild<TwoStateButton*>(QLatin1String(p.on));
-        if (off && on)
-            showPair(off, on, p.address, m_model.store.at(p.address) == 1 ? 1 : 0);
-    }
+    if (QWidget* group = m_window->findChild<QWidget*>(QStringLiteral("SysUserMangerGrop")))
+        group->setEnabled(false);
 }
 
 bool SystemPageControls::eventFilter(QObject* watched, QEvent* event)

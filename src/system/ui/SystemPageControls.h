@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/ParamAddress.h"
-
 #include <QObject>
 
 class QLineEdit;
@@ -13,23 +11,22 @@ class DeviceTexts;
 class LinkSession;
 class MessageService;
 class ParameterModel;
-class TwoStateButton;
+class Binding;
 
-// The system page: the on/off pairs (panel lock, volume limits, user or manager, remote
-// control), the input lists, the panel code and system password with their changes, the lock
-// panel shown when the processor reports its panel locked, and the hidden access field that
-// reveals the hidden EQ page.
+// The system page: the user or manager choice, the panel code and system password with their
+// changes, the lock panel shown when the processor reports its panel locked, and the hidden access
+// field that reveals the hidden EQ page.
 class SystemPageControls : public QObject
 {
     Q_OBJECT
 public:
-    SystemPageControls(QWidget* window, ParameterModel& model, DeviceTexts& texts);
+    // `managerPair` is the binding of the user and manager buttons.
+    SystemPageControls(QWidget* window, ParameterModel& model, DeviceTexts& texts,
+                       Binding* managerPair);
 
     void setSession(LinkSession* session) { m_session = session; }
     void setMessages(MessageService* messages) { m_messages = messages; }
 
-    void OptionPairClick(TwoStateButton* sender);
-    void ComboParameterChange(QWidget* list);
     void CheckPanelCode();
     void ChangePanelCode();
     void CheckSystemPassword();
@@ -40,20 +37,20 @@ public:
     void ShowAccessField();
     void CheckAccessCode();
 
-    // The refresh's part: the pairs show their stored values.
+    // The refresh's part: the user and manager choice closes until the password opens it again.
     void refresh();
     bool lockPanelVisible() const;
 
 signals:
     // The lock panel is about to cover the window: the music page goes under it.
     void musicPageRequested();
+    // The lock panel holds the window (true) or let it go.
+    void lockChanged(bool locked);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // An on/off pair shows `value` without storing it.
-    void showPair(TwoStateButton* off, TwoStateButton* on, ParamAddress address, int value);
     void setLocked(bool locked);
     void placeLockPanel();
     bool online() const;

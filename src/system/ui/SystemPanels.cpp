@@ -1,9 +1,11 @@
 #include "system/ui/SystemPanels.h"
 
-#include "editing/ui/ControlTags.h"
-#include "editing/ui/PageKit.h"
-#include "editing/ui/ParamWidgets.h"
+#include "core/ParameterTable.h"
 #include "system/ModeList.h"
+#include "widgets/Binder.h"
+#include "widgets/ControlTags.h"
+#include "widgets/PageKit.h"
+#include "widgets/ParamWidgets.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,12 +19,11 @@
 namespace aec {
 QWidget* BuildModeGroup(QWidget* parent)
 {
-    auto* group = PageKit::Group(parent, QStringLiteral("ModeGroup"));
+    auto* group = PageKit::NamedGroup(parent, QStringLiteral("ModeGroup"));
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(6, 4, 6, 6);
     grid->addWidget(PageKit::Label(group, QStringLiteral("Label128")), 0, 0);
-    grid->addWidget(PageKit::Combo(group, QStringLiteral("SysModeBox"), ModeList::FillModeList({}),
-                                   PageKit::NoKind),
+    grid->addWidget(PageKit::Combo(group, QStringLiteral("SysModeBox"), ModeList::FillModeList({})),
                     0, 1);
     grid->addWidget(PageKit::Label(group, QStringLiteral("Label130")), 1, 0);
     auto* name = new QLineEdit(group);
@@ -39,7 +40,7 @@ QWidget* BuildModeGroup(QWidget* parent)
 
 QWidget* BuildPresetGroup(QWidget* parent)
 {
-    auto* group = PageKit::Group(parent, QStringLiteral("PresetGroup"));
+    auto* group = PageKit::NamedGroup(parent, QStringLiteral("PresetGroup"));
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(6, 4, 6, 6);
     auto* list = new QTableWidget(0, 2, group);
@@ -67,7 +68,7 @@ QWidget* BuildPresetGroup(QWidget* parent)
 
 QWidget* BuildQuickRecallGroup(QWidget* parent)
 {
-    auto* group = PageKit::Group(parent, QStringLiteral("QuickRecallGroup"));
+    auto* group = PageKit::NamedGroup(parent, QStringLiteral("QuickRecallGroup"));
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(6, 4, 6, 6);
     grid->setHorizontalSpacing(3);
@@ -81,7 +82,7 @@ QWidget* BuildQuickRecallGroup(QWidget* parent)
     QStringList more;
     for (int i = 5; i <= 16; ++i)
         more << QString::number(i);
-    auto* list = PageKit::Combo(group, QStringLiteral("SysModeBox2"), more, PageKit::NoKind);
+    auto* list = PageKit::Combo(group, QStringLiteral("SysModeBox2"), more);
     list->setCurrentIndex(-1);
     grid->addWidget(list, 1, 4, 1, 2);
     grid->addWidget(PageKit::Label(group, QStringLiteral("Label10")), 2, 0, 1, 6);
@@ -116,31 +117,30 @@ QLineEdit* CodeEdit(QWidget* parent, const QString& name, int length, bool maske
     return edit;
 }
 
-// An on/off pair of buttons sharing one address: the first stands for 0, the second for 1.
+// An on/off pair of buttons sharing one parameter: the first stands for 0, the second for 1.
 void OptionPair(QGridLayout* grid, int row, QWidget* parent, const char* label, const char* off,
-                const char* on, int address)
+                Binder& binder)
 {
+    const ParamRow& parameter = *RowNamed(QLatin1String(off));
     grid->addWidget(PageKit::Label(parent, QLatin1String(label)), row, 0);
     auto* pair = new QHBoxLayout;
-    int value = 0;
-    for (const char* name : {off, on}) {
-        auto* button = PageKit::Button(parent, QLatin1String(name));
-        SetTag(button, address);
-        SetHint(button, QString::number(value++));
-        pair->addWidget(button);
-    }
+    auto* offButton = PageKit::Button(parent, parameter.name);
+    auto* onButton = PageKit::Button(parent, parameter.second);
+    pair->addWidget(offButton);
+    pair->addWidget(onButton);
+    binder.bind(parameter, offButton, onButton);
     grid->addLayout(pair, row, 1, 1, 2);
 }
 
 } // namespace
 
-QWidget* BuildPanelLockGroup(QWidget* parent)
+QWidget* BuildPanelLockGroup(QWidget* parent, Binder& binder)
 {
-    auto* group = PageKit::Group(parent, QStringLiteral("PanelLockGroup"));
+    auto* group = PageKit::NamedGroup(parent, QStringLiteral("PanelLockGroup"));
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(6, 4, 6, 6);
-    OptionPair(grid, 0, group, "Label64", "SysPanelBtn1", "SysPanelBtn2", 7684);
-    OptionPair(grid, 1, group, "Label62", "SysVolRunBtn1", "SysVolRunBtn2", 7433);
+    OptionPair(grid, 0, group, "Label64", "SysPanelBtn1", binder);
+    OptionPair(grid, 1, group, "Label62", "SysVolRunBtn1", binder);
     grid->addWidget(PageKit::Label(group, QStringLiteral("Label66")), 2, 0, 1, 3);
     grid->addWidget(PageKit::Label(group, QStringLiteral("Label119")), 3, 0);
     grid->addWidget(CodeEdit(group, QStringLiteral("PassPanelLabel1"), 4, false), 3, 1);
@@ -152,22 +152,21 @@ QWidget* BuildPanelLockGroup(QWidget* parent)
     return group;
 }
 
-QWidget* BuildManagerGroup(QWidget* parent)
+QWidget* BuildManagerGroup(QWidget* parent, Binder& binder)
 {
-    auto* group = PageKit::Group(parent, QStringLiteral("ManagerGroup"));
+    auto* group = PageKit::NamedGroup(parent, QStringLiteral("ManagerGroup"));
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(6, 4, 6, 6);
     auto* users = new QWidget(group);
     users->setObjectName(QStringLiteral("SysUserMangerGrop"));
     auto* pair = new QHBoxLayout(users);
     pair->setContentsMargins(0, 0, 0, 0);
-    int value = 0;
-    for (const char* name : {"SysUserBtn", "SysManagerBtn"}) {
-        auto* button = PageKit::Button(users, QLatin1String(name));
-        SetTag(button, 7688);
-        SetHint(button, QString::number(value++));
-        pair->addWidget(button);
-    }
+    const ParamRow& manager = *RowNamed(QStringLiteral("SysUserBtn"));
+    auto* user = PageKit::Button(users, manager.name);
+    auto* managerButton = PageKit::Button(users, manager.second);
+    pair->addWidget(user);
+    pair->addWidget(managerButton);
+    binder.bind(manager, user, managerButton);
     grid->addWidget(users, 0, 0, 1, 3);
     grid->addWidget(PageKit::Label(group, QStringLiteral("SysPassLabel")), 1, 0);
     grid->addWidget(CodeEdit(group, QStringLiteral("SysPassEdit"), 6, true), 1, 1);
@@ -185,12 +184,27 @@ QWidget* BuildManagerGroup(QWidget* parent)
     return group;
 }
 
-QWidget* BuildRemoteGroup(QWidget* parent)
+QWidget* BuildRemoteGroup(QWidget* parent, Binder& binder)
 {
-    auto* group = PageKit::Group(parent, QStringLiteral("RemoteGroup"));
+    auto* group = PageKit::NamedGroup(parent, QStringLiteral("RemoteGroup"));
     auto* grid = new QGridLayout(group);
-    OptionPair(grid, 0, group, "RemoteLabel", "SysRemoteBtn1", "SysRemoteBtn2", 2321);
+    OptionPair(grid, 0, group, "RemoteLabel", "SysRemoteBtn1", binder);
     return group;
+}
+
+QWidget* BuildSystemSheet(QWidget* parent, Binder& binder)
+{
+    auto* page = new QWidget(parent);
+    page->setObjectName(QStringLiteral("AdvTabSheet8_Sys"));
+    auto* layout = new QGridLayout(page);
+    layout->addWidget(PageKit::Label(page, QStringLiteral("DeviceIDCaption")), 0, 0);
+    auto* identity = new QLabel(page);
+    identity->setObjectName(QStringLiteral("DeviceIDLabel"));
+    layout->addWidget(identity, 0, 1);
+    layout->addWidget(BuildRemoteGroup(page, binder), 1, 0, 1, 2);
+    layout->setRowStretch(2, 1);
+    layout->setColumnStretch(2, 1);
+    return page;
 }
 
 QWidget* BuildLockPanel(QWidget* window)

@@ -4,6 +4,8 @@ class QWidget;
 
 namespace aec {
 
+class Binder;
+
 // The side panel's groups of the system subsystem, built by name so that their behaviour
 // classes find them.
 
@@ -16,11 +18,13 @@ QWidget* BuildPresetGroup(QWidget* parent);
 QWidget* BuildQuickRecallGroup(QWidget* parent);
 
 // "Volume Set" tab: the panel lock and volume-limit switches and the panel code change.
-QWidget* BuildPanelLockGroup(QWidget* parent);
+QWidget* BuildPanelLockGroup(QWidget* parent, Binder& binder);
 // "System setting" tab: user or manager mode with the system password, and its change.
-QWidget* BuildManagerGroup(QWidget* parent);
-// The system page: the remote control switch.
-QWidget* BuildRemoteGroup(QWidget* parent);
+QWidget* BuildManagerGroup(QWidget* parent, Binder& binder);
+// The system page: the device identity and the remote control switch.
+QWidget* BuildSystemSheet(QWidget* parent, Binder& binder);
+// The remote control switch.
+QWidget* BuildRemoteGroup(QWidget* parent, Binder& binder);
 // The lock panel FirstCheckGrop, shown over the window while the panel lock holds it.
 QWidget* BuildLockPanel(QWidget* window);
 

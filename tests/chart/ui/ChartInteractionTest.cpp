@@ -1,14 +1,17 @@
 // Editing on the response chart with the pointer, on a real window offscreen.
 #include "chart/ui/ChartInteraction.h"
+#include "app/TForm1.h"
 #include "chart/ui/CurveDrawer.h"
 #include "chart/ui/ResponseChart.h"
+#include "core/Language.h"
 #include "core/ParameterModel.h"
+#include "editing/ui/BandHighlight.h"
+#include "editing/ui/EditingWing.h"
 #include "editing/ui/PageSwitcher.h"
-#include "editing/ui/ParamWidgets.h"
-#include "editing/ui/TForm1.h"
-#include "editing/ui/WindowEditor.h"
 #include "link/DeviceTexts.h"
-#include "system/Language.h"
+#include "widgets/EditBinding.h"
+#include "widgets/EditFocus.h"
+#include "widgets/ParamWidgets.h"
 
 #include <gtest/gtest.h>
 
@@ -20,18 +23,18 @@
 namespace aec {
 namespace {
 
-// Remembers what the window hands on to be sent, leaving out what it suppresses, as the link
-// session does.
-class RecordingSender : public ParameterSender
+// Remembers what the window hands on to be sent: the changes that go to the processor.
+class RecordingSender
 {
 public:
-    void SendOrQueue(ParamAddress address, std::int32_t value) override
+    explicit RecordingSender(ParameterModel& model)
     {
-        if (!suppressed || *suppressed == 0)
-            sent.push_back({address, value});
+        QObject::connect(&model, &ParameterModel::changed, [this](const ParamChange& change) {
+            if (IsSentToProcessor(change.origin))
+                sent.push_back({change.device, change.value});
+        });
     }
     std::vector<std::pair<int, int>> sent;
-    int* suppressed = nullptr;
 };
 
 void Send(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button,
@@ -47,18 +50,15 @@ class ChartDrag : public ::testing::Test
 protected:
     ChartDrag()
     {
-        window.editor().bind();
-        window.editor().resetAllEq();
+        window.wing().resetAllEq();
         window.show();
-        chart = window.findChild<ResponseChart*>();
+        chart = &window.chart();
         chart->setFixedSize(883, 268); // the design size of the chart image
         QApplication::processEvents();
-        sender.suppressed = &window.editor().context().SendSuppressed();
-        model.setSender(&sender);
-        window.editor().pages().FormMusTabBtnClick(0);
+        window.wing().pages().FormMusTabBtnClick(Tab::Music);
     }
 
-    void tab(int t) { window.editor().pages().FormMusTabBtnClick(t); }
+    void tab(int t) { window.wing().pages().FormMusTabBtnClick(static_cast<Tab>(t)); }
 
     // Presses the marker, moves the pointer by (dx, dy) in small steps, releases.
     void drag(int index, int dx, int dy, int steps = 1)
@@ -84,11 +84,11 @@ protected:
     }
 
     ParameterModel model;
+    RecordingSender sender{model};
     DeviceTexts texts;
     Language language;
     TForm1 window{model, texts, language};
     ResponseChart* chart = nullptr;
-    RecordingSender sender;
 };
 
 // Drags far beyond either edge stop at the scale's ends and keep the marker on the chart;
@@ -246,13 +246,13 @@ TEST_F(ChartDrag, SelectedBandShowsItsValuesAboveOrBelowItsMarker)
     model.view.at(0, 27) = 90;
     model.view.at(0, 28) = 28;
     model.view.at(0, 26) = 132;
-    window.editor().context().DrawBlockCurve(3, 0);
+    window.DrawBlockCurve(3, 0);
     QLabel* label = chart->EQlabel();
     EXPECT_TRUE(label->isVisible());
     EXPECT_EQ(label->text(), QStringLiteral("-6.0dB\nQ:2.00\n250.00Hz"));
     EXPECT_EQ(label->y() + label->height() + 1, chart->marker(3)->y()) << "above a cut";
 
-    window.editor().context().DrawBlockCurve(15, 0);
+    window.DrawBlockCurve(15, 0);
     EXPECT_TRUE(label->text().startsWith(QStringLiteral("HPF:")));
     EXPECT_EQ(label->y(), chart->marker(20)->y() + chart->marker(20)->height());
 }
@@ -261,10 +261,11 @@ TEST_F(ChartDrag, ClickingABandsNumberSelectsItsFrequencyEditAndShowsItsValues)
 {
     QWidget* label = window.findChild<QWidget*>(QStringLiteral("MusEQPointLabel4"));
     Send(label, QEvent::MouseButtonPress, QPoint(3, 3), Qt::LeftButton, Qt::LeftButton);
-    EXPECT_EQ(window.editor().context().CurrentEdit,
-              window.findChild<QWidget*>(QStringLiteral("MusFreEdit4")));
-    EXPECT_TRUE(window.editor().context().state.WheelArmed);
-    EXPECT_EQ(window.editor().context().state.SelectedBand[0], 3);
+    EditBinding* current = window.wing().focus().current();
+    ASSERT_NE(current, nullptr);
+    EXPECT_EQ(current->edit(), window.findChild<QWidget*>(QStringLiteral("MusFreEdit4")));
+    EXPECT_TRUE(window.wing().focus().wheelArmed());
+    EXPECT_EQ(window.wing().highlight().selectedBand(0), 3);
 }
 
 } // namespace

@@ -25,7 +25,7 @@ TEST_F(BandColumnEditing, SelectingABandScrollsItsColumnIntoView)
     EXPECT_EQ(columns->value(), 2);
     test::PressMouse(edit("MusQEdit5"));
     EXPECT_EQ(columns->value(), 2) << "a band already in view does not scroll";
-    EXPECT_EQ(context().state.SelectedBand[0], 4);
+    EXPECT_EQ(wing().highlight().selectedBand(0), 4);
 
     chooseTab("FormMICATabBtn");
     test::PressMouse(edit("MicGainEdit20"));
@@ -49,9 +49,9 @@ TEST_F(BandColumnEditing, MovingASliderWithAPaneLeavesNoBandEditForTheWheel)
     for (const char* name : sliders) {
         SCOPED_TRACE(name);
         test::PressMouse(edit("MusFreEdit1"));
-        ASSERT_EQ(context().CurrentEdit, edit("MusFreEdit1"));
+        ASSERT_EQ(currentEdit(), edit("MusFreEdit1"));
         slider(name)->setValue(slider(name)->value() + 1);
-        EXPECT_EQ(context().CurrentEdit, context().map.Example);
+        EXPECT_EQ(currentEdit(), nullptr);
         test::TurnWheel(&window, 120);
         EXPECT_EQ(edit("MusFreEdit1")->text(), QStringLiteral("20.9Hz"));
         EXPECT_EQ(model.store.at(0, 11), 3);
@@ -105,14 +105,14 @@ TEST_F(BandColumnEditing, ArrowKeysMoveABandInFrequencyAndGain)
 {
     test::PressMouse(edit("MusFreEdit1"));
     test::PressKey(edit("MusFreEdit1"), Qt::Key_Up);
-    EXPECT_EQ(context().CurrentEdit, edit("MusGainEdit1"));
+    EXPECT_EQ(currentEdit(), edit("MusGainEdit1"));
     EXPECT_EQ(edit("MusGainEdit1")->text(), QStringLiteral("0.2dB"));
     EXPECT_EQ(model.store.at(0, 12), 121);
     EXPECT_EQ(slider("MusEQGainBar1")->value(), 121);
     EXPECT_EQ(edit("MusFreEdit1")->text(), QStringLiteral("20.5Hz"));
 
     test::PressKey(edit("MusGainEdit1"), Qt::Key_Right);
-    EXPECT_EQ(context().CurrentEdit, edit("MusFreEdit1"));
+    EXPECT_EQ(currentEdit(), edit("MusFreEdit1"));
     EXPECT_EQ(edit("MusFreEdit1")->text(), QStringLiteral("20.9Hz"));
     EXPECT_EQ(model.store.at(0, 11), 3);
 
@@ -127,7 +127,7 @@ TEST_F(BandColumnEditing, ArrowKeysMoveABandInFrequencyAndGain)
 TEST_F(BandColumnEditing, SpinButtonsStepTheirEdit)
 {
     clickSpin("MusQUpDownBtn1", true);
-    EXPECT_EQ(context().CurrentEdit, edit("MusQEdit1"));
+    EXPECT_EQ(currentEdit(), edit("MusQEdit1"));
     EXPECT_EQ(edit("MusQEdit1")->text(), QStringLiteral("1.06"));
     EXPECT_EQ(model.store.at(0, 13), 17);
     clickSpin("MusQUpDownBtn1", false);
@@ -150,7 +150,7 @@ TEST_F(BandColumnEditing, TypeLabelsChooseTheBandTypeOfTheirColumn)
     test::PressMouse(control("MicLSQBtn3"));
     EXPECT_EQ(control<ParamCombo>("MicModeBox3")->currentIndex(), 2);
     EXPECT_EQ(model.store.at(2, 25), 2);
-    EXPECT_EQ(context().CurrentEdit, edit("MicQEdit3"));
+    EXPECT_EQ(currentEdit(), edit("MicQEdit3"));
     EXPECT_EQ(edit("MicQEdit3")->text(), QStringLiteral("0.71"));
     test::PressMouse(control("MicBYBtn3"));
     EXPECT_EQ(model.store.at(2, 25), 0);

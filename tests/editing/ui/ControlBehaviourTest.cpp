@@ -30,7 +30,7 @@ TEST_F(ControlBehaviour, GainEditShowsDecibelsWithinItsRangeAndKeepsItsSliderInL
     EXPECT_EQ(model.store.at(0, 12), 120);
     EXPECT_EQ(recorder.valuesAt(12), (std::vector<std::int32_t>{0, 180, 120}));
 
-    editor().values().SetControlValue(edit("MusGainEdit1"), StepCode::None, false, 250);
+    editBinding("MusGainEdit1")->SetControlValue(StepCode::None, 250);
     EXPECT_EQ(edit("MusGainEdit1")->text(), QStringLiteral("12.0dB"));
     EXPECT_EQ(gainBar->value(), 180);
 

@@ -2,22 +2,21 @@
 
 // The main window offscreen, bound to its parameters, with the means to operate its controls
 // as a person does (clicks, keys, slider moves) and to see what reaches the link.
+#include "app/TForm1.h"
+#include "core/Language.h"
 #include "core/ParameterModel.h"
 #include "editing/PageNavigation.h"
-#include "editing/ui/BandEditing.h"
-#include "editing/ui/ControlHandlers.h"
-#include "editing/ui/ControlTags.h"
-#include "editing/ui/ControlValues.h"
-#include "editing/ui/EditorContext.h"
+#include "editing/ui/BandHighlight.h"
+#include "editing/ui/EditingWing.h"
 #include "editing/ui/PageSwitcher.h"
-#include "editing/ui/ParamWidgets.h"
-#include "editing/ui/TForm1.h"
-#include "editing/ui/WindowEditor.h"
-#include "editing/ui/WindowRefresh.h"
 #include "link/DeviceTexts.h"
 #include "link/LinkSessionFixture.h"
 #include "sim/SimulatedProcessor.h"
-#include "system/Language.h"
+#include "widgets/Binder.h"
+#include "widgets/ControlTags.h"
+#include "widgets/EditBinding.h"
+#include "widgets/EditFocus.h"
+#include "widgets/ParamWidgets.h"
 
 #include <gtest/gtest.h>
 
@@ -39,19 +38,23 @@ inline void PrintTo(const QString& text, std::ostream* os)
 
 namespace aec::test {
 
-// Every parameter handed to the link: what SetParameter passes on, suppressed or not.
-class RecordingSender : public ParameterSender
+// Every parameter the window hands to the link: the changes the model announces that go to
+// the processor.
+class RecordingSender
 {
 public:
+    explicit RecordingSender(ParameterModel& model)
+    {
+        QObject::connect(&model, &ParameterModel::changed, [this](const ParamChange& change) {
+            if (IsSentToProcessor(change.origin))
+                sent.push_back({change.device, change.value});
+        });
+    }
     struct Sent
     {
         ParamAddress address;
         std::int32_t value;
     };
-    void SendOrQueue(ParamAddress deviceAddress, std::int32_t value) override
-    {
-        sent.push_back({deviceAddress, value});
-    }
     std::vector<std::int32_t> valuesAt(ParamAddress address) const
     {
         std::vector<std::int32_t> values;
@@ -116,9 +119,14 @@ class WindowAccess
 public:
     explicit WindowAccess(TForm1& window) : m_window(window) {}
 
-    WindowEditor& editor() { return m_window.editor(); }
-    EditorContext& context() { return editor().context(); }
-    PageNavigation& navigation() { return context().navigation; }
+    EditingWing& wing() { return m_window.wing(); }
+    PageNavigation& navigation() { return wing().navigation(); }
+    // The edit that typed numbers, spin buttons and the wheel act on; null for none.
+    QWidget* currentEdit()
+    {
+        EditBinding* current = wing().focus().current();
+        return current ? current->edit() : nullptr;
+    }
 
     template <typename T = QWidget> T* control(const char* name)
     {
@@ -143,6 +151,21 @@ public:
     }
     // A tab button of the tab row, clicked.
     void chooseTab(const char* tabButton) { control<QToolButton>(tabButton)->click(); }
+    void refreshAll() { wing().RefreshBlock(EditingWing::AllViewBlocks); }
+    EditBinding* editBinding(const char* name)
+    {
+        auto* binding = wing().binder().find<EditBinding>(QLatin1String(name));
+        EXPECT_NE(binding, nullptr) << "no edit binding " << name;
+        return binding;
+    }
+    // The band edit whose frame is highlighted; null for none.
+    QWidget* highlightedEdit()
+    {
+        for (ParamEdit* e : m_window.findChildren<ParamEdit*>())
+            if (e->property("highlighted").toBool())
+                return e;
+        return nullptr;
+    }
     // One of the up/down buttons of a spin-button pair, clicked.
     void clickSpin(const char* spinName, bool up)
     {
@@ -154,30 +177,26 @@ private:
     TForm1& m_window;
 };
 
-// The window as its first showing leaves it, without a link: bound (twice), a flat EQ in
-// every band, the music page shown. The processor is taken to be in manual operation.
+// The window as its first showing leaves it, without a link: a flat EQ in every band, the
+// music page shown. The processor is taken to be in manual operation.
 class MainWindowFixture : public ::testing::Test, public WindowAccess
 {
 protected:
-    MainWindowFixture() : WindowAccess(window) { model.setSender(&recorder); }
-
-    void SetUp() override { missingNames = editor().bind(); }
+    MainWindowFixture() : WindowAccess(window) {}
 
     void startAsFirstShown()
     {
         model.store.at(Block::Music, 160) = 1;
-        editor().bind();
-        editor().resetAllEq();
-        editor().pages().FormMusTabBtnClick(Tab::Music);
+        wing().resetAllEq();
+        wing().pages().FormMusTabBtnClick(Tab::Music);
         recorder.sent.clear();
     }
 
-    RecordingSender recorder;
     ParameterModel model;
+    RecordingSender recorder{model};
     DeviceTexts texts;
     Language language;
     TForm1 window{model, texts, language};
-    QStringList missingNames;
 };
 
 // The window with a link session over an in-memory line to a simulated processor; the
@@ -189,13 +208,9 @@ protected:
 
     void SetUp() override
     {
-        editor().bind();
-        editor().bind();
-        editor().resetAllEq();
-        context().session = &session;
-        QObject::connect(&session, &LinkSession::onlineRefreshRequested, &window,
-                         [this] { editor().refreshAfterLoad(); });
-        editor().pages().FormMusTabBtnClick(Tab::Music);
+        wing().resetAllEq();
+        window.attachSession(session);
+        wing().pages().FormMusTabBtnClick(Tab::Music);
     }
 
     // Finds the processor, loads everything from it and goes online.

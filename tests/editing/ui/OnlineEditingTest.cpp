@@ -46,8 +46,8 @@ TEST_F(OnlineEditing, RefreshesAndPageChangesSendNothing)
     pump();
     const std::size_t before = line.writes.size();
 
-    editor().refresh().RefreshBlock(WindowRefresh::AllViewBlocks);
-    editor().refreshAfterLoad();
+    refreshAll();
+    wing().refreshAfterLoad();
     for (const char* tab : {"FormDYNBtn", "FormMICATabBtn", "FormMICBTabBtn", "FormEFFTabBtn"})
         chooseTab(tab);
     control<QAbstractButton>("EchoBToolButton")->click();

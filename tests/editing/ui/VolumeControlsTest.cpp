@@ -24,7 +24,7 @@ protected:
         model.store.at(29, 1) = normal;
         model.store.at(29, 5) = start;
         model.store.at(29, 6) = maximum;
-        editor().refresh().RefreshBlock(29);
+        wing().RefreshBlock(29);
         ASSERT_EQ(slider("SysMusNormalVolBar")->value(), normal);
         ASSERT_EQ(slider("SysMusStartVolBar")->value(), start);
         ASSERT_EQ(slider("SysMusMaxVolBar")->value(), maximum);

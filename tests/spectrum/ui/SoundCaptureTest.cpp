@@ -1,17 +1,17 @@
 // Capture from a real sound input: a private PulseAudio server whose default input hears a
 // 1 kHz sine. Skipped where the pulseaudio program is not installed or does not start.
+#include "app/TForm1.h"
 #include "chart/ui/ResponseChart.h"
+#include "core/Language.h"
 #include "core/ParameterModel.h"
+#include "editing/ui/EditingWing.h"
 #include "editing/ui/PageSwitcher.h"
-#include "editing/ui/ParamWidgets.h"
-#include "editing/ui/TForm1.h"
-#include "editing/ui/WindowEditor.h"
 #include "link/DeviceTexts.h"
 #include "spectrum/SpectrumAnalysis.h"
 #include "spectrum/platform/TAudio.h"
 #include "spectrum/ui/SpectrumDisplay.h"
 #include "support/EventLoop.h"
-#include "system/Language.h"
+#include "widgets/ParamWidgets.h"
 
 #include <gtest/gtest.h>
 
@@ -234,13 +234,12 @@ TEST_F(SoundCapture, SpectrumButtonDrawsTheSineAsATallBarAtOneKilohertz)
     DeviceTexts texts;
     Language language;
     TForm1 window(model, texts, language);
-    window.editor().bind();
-    window.editor().resetAllEq();
+    window.wing().resetAllEq();
     window.show();
     auto* chart = window.findChild<ResponseChart*>();
     chart->setFixedSize(883, 268);
-    window.editor().pages().FormMusTabBtnClick(0);
-    SpectrumDisplay* spectrum = window.editor().spectrum();
+    window.wing().pages().FormMusTabBtnClick(Tab::Music);
+    SpectrumDisplay* spectrum = &window.spectrum();
     ASSERT_EQ(spectrum->AudioPresent, 1) << spectrum->audio()->lastError().toStdString();
     EXPECT_TRUE(spectrum->audio()->Recorder().isSuspended()) << "rests while the spectrum is off";
 

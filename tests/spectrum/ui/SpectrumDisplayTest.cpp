@@ -1,18 +1,18 @@
 // The spectrum on the main window's chart, offscreen and without a sound server: the two
 // buttons, the capture handler, the tick schedule and the bars under the curve.
 #include "spectrum/ui/SpectrumDisplay.h"
+#include "app/TForm1.h"
 #include "chart/ui/CurveDrawer.h"
 #include "chart/ui/ResponseChart.h"
+#include "core/Language.h"
 #include "core/ParameterModel.h"
-#include "editing/ui/ControlTags.h"
+#include "editing/ui/EditingWing.h"
 #include "editing/ui/PageSwitcher.h"
-#include "editing/ui/ParamWidgets.h"
-#include "editing/ui/TForm1.h"
-#include "editing/ui/WindowEditor.h"
 #include "link/DeviceTexts.h"
 #include "spectrum/platform/TAudio.h"
 #include "support/RecordingMessages.h"
-#include "system/Language.h"
+#include "widgets/ControlTags.h"
+#include "widgets/ParamWidgets.h"
 
 #include <gtest/gtest.h>
 
@@ -47,16 +47,15 @@ class SpectrumWindow : public ::testing::Test
 protected:
     SpectrumWindow()
     {
-        window.editor().bind();
-        window.editor().resetAllEq();
+        window.wing().resetAllEq();
         window.show();
-        chart = window.findChild<ResponseChart*>();
+        chart = &window.chart();
         chart->setFixedSize(883, 268);
         QApplication::processEvents();
-        window.editor().context().messages = &messages;
-        window.editor().pages().FormMusTabBtnClick(0);
-        window.editor().tick(); // whatever the page switch left to draw is drawn now
-        spectrum = window.editor().spectrum();
+        window.setMessages(&messages);
+        window.wing().pages().FormMusTabBtnClick(Tab::Music);
+        window.tick(); // whatever the page switch left to draw is drawn now
+        spectrum = &window.spectrum();
         spectrumButton = window.findChild<TwoStateButton*>(QStringLiteral("PinPPBtn"));
         floorButton = window.findChild<TwoStateButton*>(QStringLiteral("PinDCFBtn"));
     }
@@ -90,7 +89,7 @@ protected:
     void tick(int times)
     {
         for (int i = 0; i < times; ++i)
-            window.editor().tick();
+            window.tick();
     }
 
     ParameterModel model;
@@ -133,7 +132,7 @@ TEST_F(SpectrumWindow, WithoutASoundInputEveryPressShowsTheMessageAndTheButtonSt
 
 TEST_F(SpectrumWindow, WithoutAMessageServiceThePressIsQuiet)
 {
-    window.editor().context().messages = nullptr;
+    window.setMessages(nullptr);
     spectrumButton->click();
     EXPECT_EQ(spectrum->SpectrumOn, 0);
     EXPECT_EQ(Hint(spectrumButton), QStringLiteral("1"));
@@ -182,13 +181,13 @@ TEST_F(SpectrumWindow, CaptureKeepsTheNewestBufferOnlyWhileOnAndUndragged)
     capture(first);
     EXPECT_EQ(spectrum->CaptureBuffer, first);
 
-    window.editor().curve()->MarkerDragActive = true;
+    window.curve().MarkerDragActive = true;
     capture(second);
     EXPECT_EQ(spectrum->CaptureBuffer, first) << "a drag freezes the buffer";
     const int ticks = spectrum->ticker.SpectrumTick;
     tick(3);
     EXPECT_EQ(spectrum->ticker.SpectrumTick, ticks) << "and the spectrum's ticks";
-    window.editor().curve()->MarkerDragActive = false;
+    window.curve().MarkerDragActive = false;
 
     spectrum->CaptureHandler(second.constData(), 0);
     EXPECT_EQ(spectrum->CaptureBuffer, first) << "an empty buffer is ignored";
@@ -201,7 +200,7 @@ TEST_F(SpectrumWindow, CurveRedrawDrawsTheBarsUnderTheCurve)
     turnOn();
     capture(Sine(1000, 127));
     spectrum->ComputeSpectrum();
-    window.editor().context().DrawBlockCurve(AllBands, 0);
+    window.DrawBlockCurve(AllBands, 0);
     ASSERT_GT(barPixels(), 0);
     // The flat curve lies on 0 dB, over the tall bar at 1 kHz.
     const int curveY = int(std::lround(chart->mapper().DbToY(0)));

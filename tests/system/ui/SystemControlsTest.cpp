@@ -19,7 +19,6 @@ protected:
     void SetUp() override
     {
         OnlineWindowFixture::SetUp();
-        window.attachSession(session);
         window.setMessages(&messages);
         window.presets().folder() = PresetFolder(dir.path() + "/program", dir.path() + "/user");
         window.presets().EnsurePresetFolders();

@@ -1,9 +1,9 @@
 // The system page, the lock panel, the access field and the caption language, on the window
 // against a simulated processor over an in-memory line.
-#include "editing/ui/Captions.h"
 #include "editing/ui/MainWindowFixture.h"
 #include "system/CaptionTable.h"
 #include "system/ui/SystemPageControls.h"
+#include "widgets/Captions.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -19,7 +19,6 @@ protected:
     void SetUp() override
     {
         OnlineWindowFixture::SetUp();
-        window.attachSession(session);
         window.setMessages(&messages);
     }
 
@@ -128,14 +127,14 @@ TEST_F(SystemPage, LockPanelAppearsOncePerLinkOverTheMusicPage)
     ASSERT_TRUE(linkOnline());
     QWidget* lock = control<QWidget>("FirstCheckGrop");
     ASSERT_TRUE(lock->isVisibleTo(&window));
-    EXPECT_EQ(navigation().CurrentTab, 0) << "the music page lies under the lock panel";
+    EXPECT_EQ(navigation().CurrentTab, Tab::Music) << "the music page lies under the lock panel";
     EXPECT_EQ(control<QStackedWidget>("FormPageItem")->currentIndex(), 0);
     EXPECT_FALSE(control<QWidget>("FormPageItem")->isEnabled());
     EXPECT_FALSE(control<QWidget>("AdvPageControl1")->isEnabled());
     EXPECT_TRUE(lock->isEnabled());
 
     chooseTab("FormMAINTabBtn");
-    EXPECT_EQ(navigation().CurrentTab, 0) << "tabs are refused while locked";
+    EXPECT_EQ(navigation().CurrentTab, Tab::Music) << "tabs are refused while locked";
 
     typeDigits("PanelPassWordEdit", QStringLiteral("123456"), false);
     control<QAbstractButton>("RzBmpButton4")->click();

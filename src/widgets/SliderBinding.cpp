@@ -1,0 +1,52 @@
+#include "widgets/SliderBinding.h"
+
+#include "core/BlockLayout.h"
+
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QSlider>
+
+#include <algorithm>
+
+namespace aec {
+
+SliderBinding::SliderBinding(QSlider* slider, QLabel* pane, const ParamRow& row,
+                             ParameterModel& model)
+    : Binding(row, model, slider), m_slider(slider), m_pane(pane)
+{
+    slider->setRange(0, RowTop(row));
+    connect(slider, &QSlider::valueChanged, this, &SliderBinding::moved);
+}
+
+void SliderBinding::moved(int position)
+{
+    const int taken = m_limit ? m_limit(position) : position;
+    if (taken != position) {
+        const QSignalBlocker quiet(m_slider);
+        m_slider->setValue(taken);
+    }
+    showText(taken);
+    store(taken);
+    emit valueShown(taken);
+}
+
+void SliderBinding::show(std::int32_t value)
+{
+    {
+        const QSignalBlocker quiet(m_slider);
+        m_slider->setValue(std::clamp(value, m_slider->minimum(), m_slider->maximum()));
+    }
+    showText(value);
+    emit valueShown(value);
+}
+
+void SliderBinding::showText(std::int32_t value)
+{
+    if (!m_pane)
+        return;
+    const int output = model().selection.CurrentOutputBlock;
+    const bool doubled = row().doubledOnSub && output >= Block::Sub && output < Block::Sub + 3;
+    m_pane->setText(RowText(row(), value, doubled));
+}
+
+} // namespace aec
