@@ -288,7 +288,7 @@ void DynamicEqRows(std::vector<ParamRow>& rows)
         ParamRow trigger = Of(Control::Trigger, 1, base + 1, groups[band], "", "", Kind::Trigger,
                               "", T("动态均衡工作类型", "DEQ Work Type"));
         trigger.name = QStringLiteral("DEQTypeBox") + n;
-        trigger.key = QStringLiteral("dynamic.%1.trigger").arg(n);
+        trigger.key = QStringLiteral("band.%1.trigger").arg(n);
         trigger.band = band;
         rows.push_back(trigger);
         int offset = 7;
@@ -299,7 +299,7 @@ void DynamicEqRows(std::vector<ParamRow>& rows)
             r.name = stem + QStringLiteral("Bar") + n;
             r.pane = stem + QStringLiteral("Pane") + n;
             r.label = stem + QStringLiteral("Label") + n;
-            r.key = QStringLiteral("dynamic.%1.%2").arg(n, QLatin1String(d.key));
+            r.key = QStringLiteral("band.%1.%2").arg(n, QLatin1String(d.key));
             r.band = band;
             rows.push_back(r);
         }
@@ -316,9 +316,9 @@ void SystemRows(std::vector<ParamRow>& rows)
         const char* key;
         BilingualText caption;
     } volumes[] = {
-        {0, "SysMicNormalVol", "Label59", "mic.volume", T("话筒音量", "Mic Vol")},
-        {1, "SysMusNormalVol", "Label2", "music.volume", T("音乐音量", "Music Vol")},
-        {2, "SysEffNormalVol", "Label3", "effect.volume", T("效果音量", "Effect Vol")},
+        {0, "SysMicNormalVol", "Label59", "mic.normal", T("话筒音量", "Mic Vol")},
+        {1, "SysMusNormalVol", "Label2", "music.normal", T("音乐音量", "Music Vol")},
+        {2, "SysEffNormalVol", "Label3", "effect.normal", T("效果音量", "Effect Vol")},
         {3, "SysMicStartVol", "Label109", "mic.start", T("话筒起始音量", "Initial mic volume")},
         {4, "SysMicMaxVol", "Label110", "mic.max", T("话筒最大音量", "Max mic volume ")},
         {5, "SysMusStartVol", "Label102", "music.start", T("音乐起始音量", "Initial music volume")},
@@ -335,7 +335,7 @@ void SystemRows(std::vector<ParamRow>& rows)
         r.pane = stem + QStringLiteral("Pane");
         rows.push_back(r);
     }
-    rows.push_back(Pair(Block::SystemVolume, 9, "SysVolRunBtn1", "SysVolRunBtn2", "volume.follow",
+    rows.push_back(Pair(Block::SystemVolume, 9, "SysVolRunBtn1", "SysVolRunBtn2", "follow",
                         T("音量跟随", "Main volume")));
     rows.push_back(Unbound(Block::System, 2, "mode", T("模式", "Mode"), Kind::Choice));
     rows.push_back(List(Block::System, 20, GroupId::MusicInput, "SysInputBox", "Label11",
@@ -369,7 +369,7 @@ void BandRows(std::vector<ParamRow>& rows, const BandFamily& family)
             r.band = band;
             r.field = field;
             r.caption = BandFieldCaption(field);
-            r.key = (dynamic ? QStringLiteral("dynamic.") : QStringLiteral("eq.")) + n +
+            r.key = (dynamic ? QStringLiteral("band.") : QStringLiteral("eq.")) + n +
                     QLatin1Char('.') + QLatin1String(fieldKeys[f]);
             switch (field) {
             case BandField::Type:
