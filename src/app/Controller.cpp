@@ -7,6 +7,7 @@
 #include "system/ui/MessageBoxService.h"
 
 #include <QDebug>
+#include <QSettings>
 
 namespace aec {
 
@@ -33,6 +34,10 @@ Controller::Controller(const ControllerOptions& options, MessageService* message
     m_form3 = std::make_unique<TForm3>(m_model, m_texts, *messages, m_log);
     m_form2 = std::make_unique<TForm2>(m_form3->session(), m_language);
     m_form1->attachLink(*m_form3, *m_form2, ports);
+    if (options.rememberWindow) {
+        m_settings = std::make_unique<QSettings>();
+        m_form1->setStateStore(m_settings.get());
+    }
 }
 
 Controller::~Controller()

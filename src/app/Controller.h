@@ -10,6 +10,8 @@
 
 #include <memory>
 
+class QSettings;
+
 namespace aec {
 
 class MessageService;
@@ -52,6 +54,7 @@ private:
     std::unique_ptr<MessageService> m_ownMessages;
     std::unique_ptr<TForm3> m_form3;
     std::unique_ptr<TForm2> m_form2;
+    std::unique_ptr<QSettings> m_settings;
 };
 
 } // namespace aec

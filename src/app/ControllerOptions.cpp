@@ -22,6 +22,7 @@ ControllerOptions ReadControllerOptions(const QCommandLineParser& parser)
     ControllerOptions options;
     options.ports = parser.values(QStringLiteral("port"));
     options.demo = parser.isSet(QStringLiteral("demo"));
+    options.rememberWindow = true;
     return options;
 }
 

@@ -10,6 +10,9 @@ struct ControllerOptions
 {
     QStringList ports; // listed first, in the order given
     bool demo = false; // start a simulated processor in the program and list it first
+    // Keep the window's size, place, side tab and language between runs (the program does;
+    // tests leave the person's settings alone).
+    bool rememberWindow = false;
 };
 
 void AddControllerOptions(QCommandLineParser& parser);

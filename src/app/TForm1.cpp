@@ -3,6 +3,7 @@
 #include "app/ApplicationInfo.h"
 #include "app/ChartCanvas.h"
 #include "app/WindowPanels.h"
+#include "app/WindowState.h"
 #include "chart/ui/ChartInteraction.h"
 #include "core/DiagnosticLog.h"
 #include "core/Language.h"
@@ -259,6 +260,14 @@ void TForm1::FormShow()
     // 9.
     m_windowShown = true;
     m_presets->windowShown = true;
+    // The window as the person left it last time.
+    if (m_stateStore)
+        RestoreWindowState(*m_stateStore, *this);
+}
+
+int TForm1::captionLanguage() const
+{
+    return m_language.CaptionLanguage();
 }
 
 // The link button starts from a fresh port list, so a USB adapter plugged in again (perhaps
@@ -349,6 +358,8 @@ void TForm1::wheelEvent(QWheelEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    if (m_stateStore)
+        SaveWindowState(*m_stateStore, *this);
     if (m_link)
         m_link->FormCloseQuery();
     event->accept();

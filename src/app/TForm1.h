@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QSettings;
 class QStackedWidget;
 class QTabWidget;
 
@@ -74,6 +75,10 @@ public:
     void SetCaptionLanguage(int language);
     // The language button: the other language, and the page shown again in it.
     void LanguageButtonClick();
+    int captionLanguage() const;
+    // Where the window's size, place, side tab and language are kept between runs; the window
+    // takes them when first shown and leaves them when closed. None by default.
+    void setStateStore(QSettings* settings) { m_stateStore = settings; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -110,6 +115,7 @@ private:
     LinkControls* m_linkControls = nullptr;
     QTimer Timer1; // 10 ms: a pending chart drag, the spectrum
     bool m_windowShown = false;
+    QSettings* m_stateStore = nullptr;
 };
 
 } // namespace aec

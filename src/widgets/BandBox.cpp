@@ -34,7 +34,11 @@ BandBox::BandBox(const QString& boxName, const QString& scrollSliderName, int vi
     m_area->setWidget(strip);
     // Exactly the page's visible columns, so the scroll slider's range covers the rest.
     m_area->setFixedWidth(visibleColumns * BandColumn::Width + 2);
-    layout->addWidget(m_area, 1);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->addWidget(BuildBandHeadings(this, *m_columns.front(), family.group));
+    row->addWidget(m_area);
+    layout->addLayout(row, 1);
 
     if (!scrollSliderName.isEmpty() && family.bands > visibleColumns) {
         m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

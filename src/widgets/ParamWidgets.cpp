@@ -1,6 +1,9 @@
 #include "widgets/ParamWidgets.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+
+#include <algorithm>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -25,6 +28,23 @@ void SetStyleState(QWidget* widget, const char* property, const QVariant& value)
     Restyle(widget);
 }
 
+bool PassLettersToShortcuts(QKeyEvent* event)
+{
+    const QString text = event->text();
+    if (text.size() != 1 || !text[0].isLetter() || event->modifiers() & ~Qt::ShiftModifier)
+        return false;
+    event->ignore();
+    return true;
+}
+
+bool FocusSink::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride &&
+        PassLettersToShortcuts(static_cast<QKeyEvent*>(event)))
+        return true;
+    return QLineEdit::event(event);
+}
+
 ParamSlider::ParamSlider(int maximum, Qt::Orientation orientation, QWidget* parent)
     : QSlider(orientation, parent)
 {
@@ -36,6 +56,27 @@ ParamSlider::ParamSlider(int maximum, Qt::Orientation orientation, QWidget* pare
 StatusPane::StatusPane(QWidget* parent) : QLabel(parent)
 {
     setAlignment(Qt::AlignCenter);
+}
+
+void StatusPane::setWidestTexts(const QStringList& texts)
+{
+    m_texts = texts;
+    updateGeometry();
+}
+
+QSize StatusPane::minimumSizeHint() const
+{
+    QSize size = QLabel::minimumSizeHint();
+    // The label's own margins and frame around its text, kept for the widest text.
+    const int overhead = size.width() - fontMetrics().horizontalAdvance(text());
+    for (const QString& candidate : m_texts)
+        size.setWidth(std::max(size.width(), fontMetrics().horizontalAdvance(candidate) + overhead));
+    return size;
+}
+
+QSize StatusPane::sizeHint() const
+{
+    return QLabel::sizeHint().expandedTo(minimumSizeHint());
 }
 
 ParamEdit::ParamEdit(QWidget* parent) : QLineEdit(parent)

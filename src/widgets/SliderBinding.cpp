@@ -1,6 +1,7 @@
 #include "widgets/SliderBinding.h"
 
 #include "core/BlockLayout.h"
+#include "widgets/ParamWidgets.h"
 
 #include <QLabel>
 #include <QSignalBlocker>
@@ -16,6 +17,16 @@ SliderBinding::SliderBinding(QSlider* slider, QLabel* pane, const ParamRow& row,
 {
     slider->setRange(0, RowTop(row));
     connect(slider, &QSlider::valueChanged, this, &SliderBinding::moved);
+    // The pane keeps room for every text its parameter can show.
+    if (auto* status = qobject_cast<StatusPane*>(pane)) {
+        QStringList texts;
+        for (int step = RowBottom(row); step <= KindTop(row.kind); ++step) {
+            texts << RowText(row, step);
+            if (row.doubledOnSub)
+                texts << RowText(row, step, true);
+        }
+        status->setWidestTexts(texts);
+    }
 }
 
 void SliderBinding::moved(int position)

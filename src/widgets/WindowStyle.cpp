@@ -57,7 +57,7 @@ aec--StatusPane {
     font-family: "DejaVu Sans Mono", monospace;
 }
 aec--ParamEdit {
-    border: 1px solid rgb(230, 230, 230); border-radius: 3px; padding: 1px 2px; background: #ffffff;
+    border: 1px solid rgb(230, 230, 230); border-radius: 3px; padding: 1px 0px; background: #ffffff;
     selection-background-color: rgb(243, 152, 0);
 }
 aec--ParamEdit[highlighted="true"] { border: 2px solid rgb(200, 200, 200); background: #fff8ec; }
