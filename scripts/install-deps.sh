@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libfftw3-dev
   pulseaudio pulseaudio-utils
   fonts-wqy-microhei
+  librsvg2-bin                  # renders the icon at build time
 )
 # Extra packages for a caller's purpose, e.g. "fuzz" or "screenshots".
 for extra in "$@"; do
