@@ -2,6 +2,7 @@
 
 #include "app/ApplicationInfo.h"
 #include "app/ChartCanvas.h"
+#include "app/InstallLayout.h"
 #include "app/WindowPanels.h"
 #include "app/WindowState.h"
 #include "chart/ui/ChartInteraction.h"
@@ -117,11 +118,12 @@ TForm1::TForm1(ParameterModel& model, DeviceTexts& texts, Language& language, Di
     body->addWidget(m_sidePanel);
     outer->addLayout(body, 1);
 
-    // 4. The preset folders lie beside the program (or in the user's data folder).
+    // 4. The preset folders lie beside the program (or in the user's data folder, always so
+    // when the program runs installed).
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     m_presets = std::make_unique<PresetControls>(
         this, m_model,
-        PresetFolder(QCoreApplication::applicationDirPath(),
-                     QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)),
+        PresetFolder(PresetBaseFolder(QCoreApplication::applicationDirPath(), userData), userData),
         log);
     m_modes = std::make_unique<ModeControls>(this, m_model, m_texts);
     BuildLockPanel(this);

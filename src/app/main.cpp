@@ -1,3 +1,4 @@
+#include "app/ApplicationIcon.h"
 #include "app/ApplicationInfo.h"
 #include "app/Controller.h"
 #include "app/TForm1.h"
@@ -48,6 +49,8 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(aec::ApplicationIcon());
+    QGuiApplication::setDesktopFileName(aec::DesktopFileId());
     QCommandLineParser parser;
     DescribeOptions(parser);
     parser.process(app);
