@@ -119,8 +119,8 @@ QWidget* BuildSidePanel(QWidget* parent, EditingWing& wing, Binder& binder)
     volumeLayout->setSpacing(6);
     wing.volumeChannels()->setParent(volume);
     volumeLayout->addWidget(wing.volumeChannels());
-    volumeLayout->addStretch();
     volumeLayout->addWidget(BuildQuickRecallGroup(volume));
+    volumeLayout->addStretch();
     tabs->addTab(volume, QStringLiteral("Main Volume"));
 
     auto* limits = new QWidget(tabs);

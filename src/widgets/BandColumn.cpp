@@ -44,7 +44,7 @@ BandColumn::BandColumn(const BandFamily& family, int band, QWidget* parent)
     column->addWidget(pointLabel);
 
     auto* types = new QHBoxLayout;
-    types->setSpacing(1);
+    types->setSpacing(2);
     const std::array<QString, 4> labelNames = TypeLabelNames(family, n);
     const char* captions[] = {"BY", "P", "LS", "HS"};
     for (int k = 0; k < 4; ++k) {

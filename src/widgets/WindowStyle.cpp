@@ -65,7 +65,7 @@ aec--ParamEdit:focus { border-color: rgb(243, 152, 0); }
 QComboBox { border: 1px solid #d5dae1; border-radius: 3px; padding: 1px 4px; background: #ffffff; }
 
 aec--TypeLabel {
-    background: rgb(128, 128, 128); color: #ffffff; border-radius: 2px; font-size: 8pt;
+    background: rgb(128, 128, 128); color: #ffffff; border-radius: 2px; font-size: 7pt;
     min-height: 13px;
 }
 aec--TypeLabel[chosen="true"] { background: #ffffff; color: rgb(128, 128, 128); border: 1px solid rgb(128, 128, 128); }
@@ -86,6 +86,7 @@ aec--TwoStateButton[look="pressed"]:disabled { color: #ffffff; background: rgb(2
 
 QLabel#EQPassLabel { color: #d9443a; font-weight: 700; }
 QLabel[role="volumeHandle"] { background: rgb(243, 152, 0); border-radius: 2px; }
+QLabel[role="volumeMarks"] { color: #6b7480; font-size: 8pt; }
 QTabWidget::pane { border: 1px solid #dde1e7; border-radius: 4px; top: -1px; }
 QTabBar::tab { padding: 5px 6px; color: rgb(243, 152, 0); font-weight: 600; }
 QTabBar::tab:selected { color: #ffffff; background: rgb(243, 152, 0); border-radius: 3px; }

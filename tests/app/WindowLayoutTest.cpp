@@ -71,6 +71,21 @@ std::optional<Room> RoomOf(QWidget* w)
     return std::nullopt;
 }
 
+// The ancestor that cuts part of a control away, if any: a control scrolled out of a scroll
+// area's view is not cut.
+QWidget* CuttingAncestor(QWidget* w)
+{
+    QRect rect = w->rect();
+    for (QWidget* child = w; QWidget* parent = child->parentWidget(); child = parent) {
+        if (child->isWindow() || parent->objectName() == QLatin1String("qt_scrollarea_viewport"))
+            return nullptr;
+        rect.translate(child->pos());
+        if (!parent->rect().contains(rect))
+            return parent;
+    }
+    return nullptr;
+}
+
 class WindowLayout : public OnlineWindowFixture
 {
 protected:
@@ -97,6 +112,12 @@ protected:
                              .arg(room->given)
                              .arg(w->width())
                              .arg(w->sizeHint().width());
+            else if (QWidget* cut = room ? CuttingAncestor(w) : nullptr)
+                found << QStringLiteral("%1 \"%2\" is cut by %3")
+                             .arg(w->objectName(), w->property("text").toString(),
+                                  cut->objectName().isEmpty()
+                                      ? QLatin1String(cut->metaObject()->className())
+                                      : cut->objectName());
         }
         return found;
     }

@@ -32,7 +32,7 @@ EditingWing::EditingWing(ParameterModel& model, const Language& language, QWidge
     m_pageWidgets = {BuildMusicPage(window, *m_binder),    BuildMicrophonePage(window, *m_binder),
                      BuildEffectPage(window, *m_binder),   BuildOutputPage(window, *m_binder),
                      BuildHiddenEqPage(window, *m_binder), BuildDynamicEqPage(window, *m_binder)};
-    m_volumes = new VolumeControls(model, *m_binder, this);
+    m_volumes = new VolumeControls(model, *m_binder, language, this);
     m_volumeChannels = m_volumes->BuildChannels(window);
     m_volumeLimits = m_volumes->BuildLimits(window);
 

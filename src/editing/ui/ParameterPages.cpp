@@ -144,8 +144,7 @@ QWidget* BuildHiddenEqPage(QWidget* parent, Binder& binder)
     auto* sources = new QVBoxLayout;
     ChoiceButtons(sources, page, {"HintMusBtn", "HintMicABtn", "HintMicBBtn"});
     layout->addLayout(sources);
-    layout->addWidget(PageKit::BuildBands(page, GroupId::HiddenBands, 5, binder));
-    layout->addStretch();
+    layout->addWidget(PageKit::BuildBands(page, GroupId::HiddenBands, 5, binder), 1);
     return page;
 }
 
