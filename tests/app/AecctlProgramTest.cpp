@@ -59,7 +59,8 @@ TEST_F(AecctlFiles, EveryCommandExplainsItselfAndAWrongUseExitsTwo)
 {
     const Result help = Aecctl({"--help"});
     EXPECT_EQ(help.exit, 0);
-    const QStringList commands = {"check", "show", "diff", "convert", "import-eq", "export-eq"};
+    const QStringList commands = {"check",     "show",      "diff", "convert",
+                                  "import-eq", "export-eq", "dump", "apply"};
     for (const QString& command : commands) {
         EXPECT_TRUE(help.out.contains("  " + command + " ")) << command.toStdString();
         const Result own = Aecctl({command, "--help"});
@@ -81,6 +82,8 @@ TEST_F(AecctlFiles, EveryCommandExplainsItselfAndAWrongUseExitsTwo)
         {"import-eq", Data + "eq/apo-config.txt", "--page", "micA", "--side", "right", "--into",
          preset, "-o", temp("o.json")},
         {"export-eq", preset, "--page", "volumes"},
+        {"dump", "--port", "/dev/null"},
+        {"apply", preset, "--port", "tcp://192.0.2.1:5000"},
     };
     for (const QStringList& arguments : wrong) {
         const Result r = Aecctl(arguments);

@@ -1,7 +1,8 @@
 // aecctl: presets from the command line. Checks, shows, compares and converts preset files,
-// and puts EQ from measurement tools onto their pages.
-// Exit codes: 0 success, 1 a difference or a refused file, 2 wrong usage.
+// puts EQ from measurement tools onto their pages, and backs up and provisions processors.
+// Exit codes: 0 success, 1 a difference, a refused file or a failed processor, 2 wrong usage.
 #include "app/ctl/CommandLine.h"
+#include "app/ctl/DeviceCommands.h"
 #include "app/ctl/FileCommands.h"
 
 #include <QCoreApplication>
@@ -30,6 +31,10 @@ const Subcommand Subcommands[] = {
     {"export-eq", aec::ctl::ExportEq,
      "export-eq PRESET --page NAME [--side left|right] [-o OUT]\n"
      "                         a page's bands as EQ text"},
+    {"dump", aec::ctl::Dump,
+     "dump --port PORT -o FILE\n"
+     "                         a processor's parameters as a preset"},
+    {"apply", aec::ctl::Apply, "apply FILE --port PORT  write a preset, read it back, compare"},
 };
 
 QString Usage()
@@ -40,9 +45,10 @@ QString Usage()
         "scrambled (.Nddt, as the window saves them) or JSON (.json).\n\nCommands:\n");
     for (const Subcommand& s : Subcommands)
         text += QStringLiteral("  ") + QLatin1String(s.summary) + QLatin1Char('\n');
-    text +=
-        QStringLiteral("\n'aecctl COMMAND --help' describes a command.\n"
-                       "Exit codes: 0 success, 1 a difference or a refused file, 2 wrong usage.\n");
+    text += QStringLiteral(
+        "\n'aecctl COMMAND --help' describes a command.\n"
+        "Exit codes: 0 success, 1 a difference, a refused file or a failed processor,\n"
+        "2 wrong usage.\n");
     return text;
 }
 
