@@ -68,6 +68,9 @@ void AddSimulatorOptions(QCommandLineParser& parser)
          "share (0 to 1) of the answers.",
          "share"},
         {"delay", "Send every answer this many milliseconds late.", "ms"},
+        {"ignore-writes",
+         "Acknowledge every write into this parameter block (0 to 30) but keep its values.",
+         "block"},
     });
 }
 
@@ -82,7 +85,8 @@ std::optional<SimulatorOptions> ReadSimulatorOptions(const QCommandLineParser& p
                     ReadShare(p, "drop-acks", f.dropAcknowledgements, error) &&
                     ReadShare(p, "corrupt-checksums", f.corruptChecksums, error) &&
                     ReadShare(p, "garbage", f.insertGarbage, error) &&
-                    ReadCount(p, "delay", 0, f.answerDelayMs, error);
+                    ReadCount(p, "delay", 0, f.answerDelayMs, error) &&
+                    ReadCount(p, "ignore-writes", 0, f.ignoreWritesToBlock, error);
     if (!ok)
         return std::nullopt;
     f.seed = static_cast<std::uint32_t>(seed);

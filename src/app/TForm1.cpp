@@ -11,6 +11,7 @@
 #include "core/ParameterModel.h"
 #include "editing/ui/BandHighlight.h"
 #include "editing/ui/EditingWing.h"
+#include "editing/ui/EqFileControls.h"
 #include "editing/ui/PageSwitcher.h"
 #include "editing/ui/VolumeControls.h"
 #include "link/DeviceTexts.h"
@@ -18,6 +19,7 @@
 #include "link/ui/TForm2.h"
 #include "link/ui/TForm3.h"
 #include "spectrum/ui/SpectrumDisplay.h"
+#include "system/ui/FileDialogChooser.h"
 #include "system/ui/ModeControls.h"
 #include "system/ui/PresetControls.h"
 #include "system/ui/SystemPageControls.h"
@@ -125,6 +127,9 @@ TForm1::TForm1(ParameterModel& model, DeviceTexts& texts, Language& language, Di
         this, m_model,
         PresetFolder(PresetBaseFolder(QCoreApplication::applicationDirPath(), userData), userData),
         log);
+    m_eqFiles = new EqFileControls(*m_wing, this);
+    m_fileDialogs = std::make_unique<FileDialogChooser>(this, m_language);
+    setFileChooser(m_fileDialogs.get());
     m_modes = std::make_unique<ModeControls>(this, m_model, m_texts);
     BuildLockPanel(this);
     m_system = std::make_unique<SystemPageControls>(
@@ -213,8 +218,15 @@ void TForm1::setMessages(MessageService* messages)
 {
     m_spectrum->setMessages(messages);
     m_presets->setMessages(messages);
+    m_eqFiles->setMessages(messages);
     m_modes->setMessages(messages);
     m_system->setMessages(messages);
+}
+
+void TForm1::setFileChooser(FileChooser* files)
+{
+    m_presets->setFiles(files);
+    m_eqFiles->setFiles(files);
 }
 
 void TForm1::DrawBlockCurve(int band, int block)

@@ -18,6 +18,8 @@ class CurveDrawer;
 class DeviceTexts;
 class DiagnosticLog;
 class EditingWing;
+class EqFileControls;
+class FileChooser;
 class Language;
 class LinkControls;
 class LinkSession;
@@ -54,6 +56,9 @@ public:
     void attachSession(LinkSession& session);
     // The message boxes, created once this window exists to own them.
     void setMessages(MessageService* messages);
+    // Who chooses the files of preset and EQ exports and imports; the window's file dialogs
+    // unless a test answers in their place.
+    void setFileChooser(FileChooser* files);
 
     bool windowShown() const { return m_windowShown; }
     EditingWing& wing() { return *m_wing; }
@@ -62,6 +67,7 @@ public:
     ChartInteraction& chartInteraction() { return *m_chartInteraction; }
     SpectrumDisplay& spectrum() { return *m_spectrum; }
     PresetControls& presets() { return *m_presets; }
+    EqFileControls& eqFiles() { return *m_eqFiles; }
     ModeControls& modes() { return *m_modes; }
     SystemPageControls& systemPage() { return *m_system; }
     LinkControls* linkControls() const { return m_linkControls; }
@@ -103,6 +109,8 @@ private:
     std::unique_ptr<ChartCanvas> m_canvas;
     std::unique_ptr<SpectrumDisplay> m_spectrum;
     std::unique_ptr<PresetControls> m_presets;
+    std::unique_ptr<FileChooser> m_fileDialogs;
+    EqFileControls* m_eqFiles = nullptr;
     std::unique_ptr<ModeControls> m_modes;
     std::unique_ptr<SystemPageControls> m_system;
     bool m_captionsShown = false;

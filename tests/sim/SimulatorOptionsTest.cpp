@@ -21,12 +21,12 @@ std::optional<SimulatorOptions> Parse(QStringList arguments, QString* error)
 TEST(SimulatorOptions, ReadsEveryFaultAndCode)
 {
     QString error;
-    const auto options =
-        Parse({"--seed",      "9",       "--stop-after",        "40",   "--hang-up-after", "50",
-               "--drop-acks", "0.25",    "--corrupt-checksums", "0.5",  "--garbage",       "1",
-               "--delay",     "120",     "--panel-code",        "0042", "--password",      "654321",
-               "--identity",  "00ff10aa"},
-              &error);
+    const auto options = Parse(
+        {"--seed",      "9",        "--stop-after",        "40",   "--hang-up-after", "50",
+         "--drop-acks", "0.25",     "--corrupt-checksums", "0.5",  "--garbage",       "1",
+         "--delay",     "120",      "--panel-code",        "0042", "--password",      "654321",
+         "--identity",  "00ff10aa", "--ignore-writes",     "3"},
+        &error);
     ASSERT_TRUE(options) << error.toStdString();
     EXPECT_EQ(options->faults.seed, 9u);
     EXPECT_EQ(options->faults.stopAfterFrames, 40);
@@ -35,6 +35,7 @@ TEST(SimulatorOptions, ReadsEveryFaultAndCode)
     EXPECT_DOUBLE_EQ(options->faults.corruptChecksums, 0.5);
     EXPECT_DOUBLE_EQ(options->faults.insertGarbage, 1.0);
     EXPECT_EQ(options->faults.answerDelayMs, 120);
+    EXPECT_EQ(options->faults.ignoreWritesToBlock, 3);
 
     ProcessorMemory memory;
     options->applyTo(memory);
@@ -53,10 +54,10 @@ TEST(SimulatorOptions, NoOptionsMeansAWellBehavedProcessor)
 
 TEST(SimulatorOptions, RefusesValuesOutOfRangeNamingTheOption)
 {
-    const QStringList bad[] = {{"--drop-acks", "1.5"},   {"--garbage", "-0.1"},
-                               {"--stop-after", "x"},    {"--delay", "-5"},
-                               {"--panel-code", "12a4"}, {"--password", "12345"},
-                               {"--identity", "12345"},  {"--identity", "zz00zz00"}};
+    const QStringList bad[] = {
+        {"--drop-acks", "1.5"},  {"--garbage", "-0.1"},      {"--stop-after", "x"},
+        {"--delay", "-5"},       {"--panel-code", "12a4"},   {"--password", "12345"},
+        {"--identity", "12345"}, {"--identity", "zz00zz00"}, {"--ignore-writes", "-1"}};
     for (const QStringList& arguments : bad) {
         QString error;
         EXPECT_FALSE(Parse(arguments, &error)) << arguments.join(' ').toStdString();

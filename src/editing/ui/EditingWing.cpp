@@ -144,6 +144,13 @@ void EditingWing::EQResetBtnClick()
     selectionChanged();
 }
 
+void EditingWing::applyImportedBands(const DeviceValues& changes)
+{
+    for (const DeviceValue& change : changes)
+        m_model.setDevice(change.address, change.value, Origin::Person, nullptr, true);
+    selectionChanged();
+}
+
 // A new side or scene on the shown page: select it again, refresh it and redraw its curve.
 void EditingWing::selectionChanged()
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/BandEditor.h"
+#include "core/DeviceValue.h"
 #include "editing/PageNavigation.h"
 
 #include <QObject>
@@ -54,6 +55,10 @@ public:
     // The start-up EQ: defaults in every band, nothing sent, and the window refreshed.
     void resetAllEq();
     void EQResetBtnClick();
+    // Values an EQ import sets (processor addresses, every field of the page's bands), as the
+    // person's edits: stored, announced and sent one per acknowledgement; then the page is
+    // shown again. The one entry of an import, so that it can be undone as one step.
+    void applyImportedBands(const DeviceValues& changes);
 
     ParameterModel& model() const { return m_model; }
     PageNavigation& navigation() { return m_navigation; }

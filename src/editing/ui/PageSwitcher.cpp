@@ -126,6 +126,7 @@ void PageSwitcher::applyLayout(const SharedControlsLayout& l)
         show(name, l.rightSideVisible);
     enable("CopyGrop", l.copyAndPassEnabled);
     enable("EQPassGrop", l.copyAndPassEnabled);
+    enable("EqFileGrop", l.copyAndPassEnabled);
     Caption(find("LeftBtn"), l.leftButton, chinese);
     Caption(find("RightBtn"), l.rightButton, chinese);
     Caption(find("OutLimiteGroup"), l.outputLimiter, chinese);

@@ -1,8 +1,12 @@
 #include "system/ui/PresetControls.h"
 
+#include "core/DiagnosticLog.h"
+#include "core/FileChooser.h"
 #include "core/MessageService.h"
 #include "core/ParameterModel.h"
 #include "link/LinkSession.h"
+#include "system/PresetFile.h"
+#include "system/PresetFormat.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -17,6 +21,12 @@ const BilingualText OverwriteQuestion{QStringLiteral("文件已存在,覆盖它�
                                       QStringLiteral("File already exists, overwrite it right?")};
 const BilingualText OverwriteCaption{QStringLiteral("*系统提示*"), QStringLiteral("*Confirm*")};
 const BilingualText ConfirmCaption{QStringLiteral("Confirm"), QStringLiteral("Confirm")};
+const BilingualText ExportTitle{QStringLiteral("导出JSON参数文件"),
+                                QStringLiteral("Export preset as JSON")};
+const BilingualText ImportTitle{QStringLiteral("导入参数文件"), QStringLiteral("Import preset")};
+const QString JsonFilter = QStringLiteral("JSON presets (*.json)");
+const QString AnyPresetFilter =
+    QStringLiteral("Presets (*.json *.Nddt);;JSON presets (*.json);;All files (*)");
 
 // The list's cells are never edited by typing.
 class DiscardKeys : public QObject
@@ -42,6 +52,10 @@ PresetControls::PresetControls(QWidget* window, ParameterModel& model, PresetFol
         connect(load, &QAbstractButton::clicked, this, &PresetControls::loadClicked);
     if (auto* save = window->findChild<QAbstractButton*>(QStringLiteral("RzBmpButton120")))
         connect(save, &QAbstractButton::clicked, this, &PresetControls::saveClicked);
+    if (auto* b = window->findChild<QAbstractButton*>(QStringLiteral("PresetJsonExportBtn")))
+        connect(b, &QAbstractButton::clicked, this, &PresetControls::exportJsonClicked);
+    if (auto* b = window->findChild<QAbstractButton*>(QStringLiteral("PresetJsonImportBtn")))
+        connect(b, &QAbstractButton::clicked, this, &PresetControls::importJsonClicked);
 }
 
 void PresetControls::tell(const BilingualText& text)
@@ -103,12 +117,60 @@ void PresetControls::loadClicked()
         tell(loaded.message);
         return;
     }
+    downloadLoaded();
+}
+
+void PresetControls::downloadLoaded()
+{
     // Online, the download goes out and the window follows when it is done; offline the
     // window shows the loaded values at once.
     if (m_session && m_session->isOnline())
         m_session->SessionEvent(LinkEvent::Download);
     else
         emit loadedOffline();
+}
+
+void PresetControls::exportJsonClicked()
+{
+    if (!m_files)
+        return;
+    const QString typed = m_fileEdit ? m_fileEdit->text() : QString();
+    const QString suggested =
+        (PresetFolder::IsValidNewName(typed) ? typed : QStringLiteral("preset")) +
+        QStringLiteral(".json");
+    QString path = m_files->saveFile(ExportTitle, suggested, JsonFilter);
+    if (path.isEmpty())
+        return;
+    if (PresetFile::FormatOfPath(path) != PresetFile::Format::Json)
+        path += QStringLiteral(".json");
+    QString error;
+    if (!PresetFile::Save(path, PresetFormat::ValuesOf(m_model.store), PresetFile::Format::Json,
+                          &error))
+        tell({PresetText::CannotSave.chinese + QLatin1Char('\n') + error,
+              PresetText::CannotSave.english + QLatin1Char('\n') + error});
+}
+
+// Checked whole like a listed preset: a refused file changes nothing and names what is wrong.
+void PresetControls::importJsonClicked()
+{
+    if (!m_files)
+        return;
+    const QString path = m_files->openFile(ImportTitle, AnyPresetFilter);
+    if (path.isEmpty())
+        return;
+    const PresetFile::Loaded loaded = PresetFile::Load(path);
+    if (!loaded.ok) {
+        tell({loaded.message.chinese + QLatin1Char('\n') + loaded.detail,
+              loaded.message.english + QLatin1Char('\n') + loaded.detail});
+        return;
+    }
+    if (m_log) {
+        m_log->clear();
+        for (const DeviceValue& v : loaded.values)
+            m_log->append(QStringLiteral("%1 %2").arg(v.address).arg(v.value));
+    }
+    PresetFormat::Apply(loaded.values, m_model.store);
+    downloadLoaded();
 }
 
 void PresetControls::listClicked(int row)

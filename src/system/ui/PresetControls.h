@@ -12,13 +12,15 @@ class QWidget;
 namespace aec {
 
 class DiagnosticLog;
+class FileChooser;
 class Language;
 class LinkSession;
 class MessageService;
 class ParameterModel;
 
 // The preset list and its commands: save the store under the typed name, load a listed
-// preset into the store and download it to the processor.
+// preset into the store and download it to the processor; export the store as a readable
+// JSON preset anywhere, and import one (or a scrambled file) from anywhere the same way.
 class PresetControls : public QObject
 {
     Q_OBJECT
@@ -28,6 +30,7 @@ public:
 
     void setSession(LinkSession* session) { m_session = session; }
     void setMessages(MessageService* messages) { m_messages = messages; }
+    void setFiles(FileChooser* files) { m_files = files; }
 
     PresetFolder& folder() { return m_folder; }
     const QStringList& PresetNames() const { return m_names; }
@@ -37,6 +40,8 @@ public:
     void saveClicked();
     void loadClicked();
     void listClicked(int row);
+    void exportJsonClicked();
+    void importJsonClicked();
 
     bool windowShown = false; // the list moves the focus only once the window is shown
 
@@ -46,12 +51,14 @@ signals:
 
 private:
     void tell(const BilingualText& text);
+    void downloadLoaded();
 
     ParameterModel& m_model;
     PresetFolder m_folder;
     DiagnosticLog* m_log;
     LinkSession* m_session = nullptr;
     MessageService* m_messages = nullptr;
+    FileChooser* m_files = nullptr;
     QTableWidget* m_list;
     QLineEdit* m_fileEdit;
     QStringList m_names;

@@ -62,6 +62,11 @@ QWidget* BuildPresetGroup(QWidget* parent)
     buttons->addWidget(PageKit::Button(group, QStringLiteral("RzBmpButton119")));
     buttons->addWidget(PageKit::Button(group, QStringLiteral("RzBmpButton120")));
     grid->addLayout(buttons, 2, 0, 1, 2);
+    // Readable presets anywhere on disk, beside the scrambled ones of the list.
+    auto* json = new QHBoxLayout;
+    json->addWidget(PageKit::Button(group, QStringLiteral("PresetJsonImportBtn")));
+    json->addWidget(PageKit::Button(group, QStringLiteral("PresetJsonExportBtn")));
+    grid->addLayout(json, 3, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     return group;
 }
