@@ -26,8 +26,10 @@ A processor on a USB serial adapter appears as /dev/ttyUSB0 or /dev/ttyACM0:
 to open it your user needs to be in the dialout group
 (sudo adduser $USER dialout, then log in again).
 .
-Also installs processor-sim, a simulated processor on a pseudo-terminal, to
-try the controller without the hardware.]=])
+Also installs aecctl, which checks, compares, converts and applies presets
+from the command line (backups and provisioning of processors from a shell),
+and processor-sim, a simulated processor on a pseudo-terminal, to try the
+controller without the hardware.]=])
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
