@@ -3,6 +3,7 @@
 #include "app/ApplicationInfo.h"
 #include "app/ChartCanvas.h"
 #include "app/InstallLayout.h"
+#include "app/SettingsSource.h"
 #include "app/WindowPanels.h"
 #include "app/WindowState.h"
 #include "chart/ui/ChartInteraction.h"
@@ -10,15 +11,19 @@
 #include "core/Language.h"
 #include "core/ParameterModel.h"
 #include "editing/ui/BandHighlight.h"
+#include "editing/EditHistory.h"
 #include "editing/ui/EditingWing.h"
+#include "editing/ui/HistoryControls.h"
 #include "editing/ui/EqFileControls.h"
 #include "editing/ui/PageSwitcher.h"
 #include "editing/ui/VolumeControls.h"
+#include "link/DeviceFrame.h"
 #include "link/DeviceTexts.h"
 #include "link/ui/LinkControls.h"
 #include "link/ui/TForm2.h"
 #include "link/ui/TForm3.h"
 #include "spectrum/ui/SpectrumDisplay.h"
+#include "system/ModeList.h"
 #include "system/ui/FileDialogChooser.h"
 #include "system/ui/ModeControls.h"
 #include "system/ui/PresetControls.h"
@@ -82,10 +87,13 @@ TForm1::TForm1(ParameterModel& model, DeviceTexts& texts, Language& language, Di
     resize(DesignWidth, DesignHeight);
 
     m_wing = new EditingWing(model, language, this);
+    m_history = new HistoryControls(*m_wing, language, this);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
-    outer->addWidget(BuildTitleStrip(this));
+    outer->addWidget(BuildTitleStrip(this, m_history->buttons()));
+    m_source = new SettingsSource(*this, *findChild<QLabel*>(QStringLiteral("TitleSourceLabel")),
+                                  m_wing->history(), language);
     auto* body = new QHBoxLayout;
     body->setContentsMargins(4, 0, 4, 4);
     body->setSpacing(6);
@@ -149,6 +157,7 @@ TForm1::TForm1(ParameterModel& model, DeviceTexts& texts, Language& language, Di
     connect(&Timer1, &QTimer::timeout, this, &TForm1::tick);
     connectWindowButtons();
     connectVolumeKeys();
+    connectHistory();
     // 7. The sound capture: a missing input only clears AudioPresent.
     m_spectrum->StartCapture();
 }
@@ -207,6 +216,15 @@ void TForm1::attachSession(LinkSession& session)
     m_system->setSession(&session);
     connect(&session, &LinkSession::onlineRefreshRequested, m_wing,
             &EditingWing::refreshAfterLoad);
+    // The store now holds the processor's own state: a history that starts over, and the mode
+    // the settings came from.
+    connect(&session, &LinkSession::loadedFromProcessor, this, [this] {
+        m_wing->history().startOver();
+        const int mode = m_model.store.at(CommandAddress::ModeRecall);
+        const QStringList items = ModeList::FillModeList(m_texts.ModeNames);
+        m_source->setSource(SettingsSource::ModeSource(
+            mode >= 0 && mode < items.size() ? items[mode] : QString::number(mode + 1)));
+    });
     connect(&session, &LinkSession::modeListRebuildRequested, this,
             [this] { m_modes->FillModeList(); });
     if (auto* identity = findChild<QLabel*>(QStringLiteral("DeviceIDLabel")))
@@ -352,6 +370,34 @@ void TForm1::connectVolumeKeys()
         connect(m_sidePanel, &QTabWidget::currentChanged, shortcut,
                 [shortcut](int tab) { shortcut->setEnabled(tab == 0); });
     }
+}
+
+// Undo takes back a loaded preset like an edit; a loaded or saved preset is what the settings
+// came from. The ghost curve follows the A/B set not shown.
+void TForm1::connectHistory()
+{
+    EditHistory& history = m_wing->history();
+    connect(m_presets.get(), &PresetControls::presetLoaded, this,
+            [this, &history](const QString& name, const ParamStore& before) {
+                history.recordReplaced(before, {QStringLiteral("加载预设 ") + name,
+                                                QStringLiteral("Load preset ") + name});
+                history.markSaved();
+                m_source->setSource(SettingsSource::PresetSource(name));
+            });
+    connect(m_presets.get(), &PresetControls::presetSaved, this, [this, &history](const QString& name) {
+        history.markSaved();
+        m_source->setSource(SettingsSource::PresetSource(name));
+    });
+    connect(m_history, &HistoryControls::saveBothRequested, this, [this] {
+        const CompareSets& sets = m_wing->compare();
+        const ParamStore* a = sets.setOf(CompareSets::Letter::A, m_model.store);
+        const ParamStore* b = sets.setOf(CompareSets::Letter::B, m_model.store);
+        m_presets->saveBoth(*a, b ? *b : *a);
+    });
+    connect(m_wing, &EditingWing::compareChanged, this, [this] {
+        m_curve->setGhost(m_wing->compare().other());
+        DrawBlockCurve(AllBands, m_wing->navigation().ChartBlock);
+    });
 }
 
 // The borderless window moves when any empty part of it is dragged.

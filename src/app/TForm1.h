@@ -18,6 +18,8 @@ class CurveDrawer;
 class DeviceTexts;
 class DiagnosticLog;
 class EditingWing;
+class HistoryControls;
+class SettingsSource;
 class EqFileControls;
 class FileChooser;
 class Language;
@@ -69,6 +71,7 @@ public:
     PresetControls& presets() { return *m_presets; }
     EqFileControls& eqFiles() { return *m_eqFiles; }
     ModeControls& modes() { return *m_modes; }
+    SettingsSource& settingsSource() { return *m_source; }
     SystemPageControls& systemPage() { return *m_system; }
     LinkControls* linkControls() const { return m_linkControls; }
 
@@ -98,6 +101,7 @@ private:
     void connectParts();
     void connectWindowButtons();
     void connectVolumeKeys();
+    void connectHistory();
 
     ParameterModel& m_model;
     DeviceTexts& m_texts;
@@ -113,6 +117,8 @@ private:
     EqFileControls* m_eqFiles = nullptr;
     std::unique_ptr<ModeControls> m_modes;
     std::unique_ptr<SystemPageControls> m_system;
+    HistoryControls* m_history = nullptr;
+    SettingsSource* m_source = nullptr;
     bool m_captionsShown = false;
     TForm3* m_link = nullptr;
     TForm2* m_statusDialog = nullptr;

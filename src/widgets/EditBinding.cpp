@@ -132,7 +132,7 @@ bool EditBinding::eventFilter(QObject* watched, QEvent* event)
         return keyPress(static_cast<QKeyEvent*>(event));
     case QEvent::ShortcutOverride:
         // A letter is no number: the window's shortcuts (the volume keys) may have it.
-        return PassLettersToShortcuts(static_cast<QKeyEvent*>(event));
+        return PassWindowKeysToShortcuts(static_cast<QKeyEvent*>(event));
     case QEvent::FocusOut:
         if (m_focus.current() == this)
             leave();

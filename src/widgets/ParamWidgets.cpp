@@ -2,11 +2,11 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-
-#include <algorithm>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace aec {
 namespace {
@@ -28,10 +28,15 @@ void SetStyleState(QWidget* widget, const char* property, const QVariant& value)
     Restyle(widget);
 }
 
-bool PassLettersToShortcuts(QKeyEvent* event)
+bool PassWindowKeysToShortcuts(QKeyEvent* event)
 {
     const QString text = event->text();
-    if (text.size() != 1 || !text[0].isLetter() || event->modifiers() & ~Qt::ShiftModifier)
+    const bool letter =
+        text.size() == 1 && text[0].isLetter() && !(event->modifiers() & ~Qt::ShiftModifier);
+    const bool history = event->matches(QKeySequence::Undo) ||
+                         event->matches(QKeySequence::Redo) ||
+                         QKeySequence(event->keyCombination()) == RedoAlternative;
+    if (!letter && !history)
         return false;
     event->ignore();
     return true;
@@ -40,7 +45,7 @@ bool PassLettersToShortcuts(QKeyEvent* event)
 bool FocusSink::event(QEvent* event)
 {
     if (event->type() == QEvent::ShortcutOverride &&
-        PassLettersToShortcuts(static_cast<QKeyEvent*>(event)))
+        PassWindowKeysToShortcuts(static_cast<QKeyEvent*>(event)))
         return true;
     return QLineEdit::event(event);
 }

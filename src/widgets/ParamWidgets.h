@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,9 +17,13 @@ namespace aec {
 // Sets a property that the style sheet reads (such as "selected" or "look") and restyles.
 void SetStyleState(QWidget* widget, const char* property, const QVariant& value);
 
-// An edit that takes numbers only lets the window's letter shortcuts have letter keys: the
-// shortcut override of a letter is left unaccepted. True when the event was such a letter.
-bool PassLettersToShortcuts(QKeyEvent* event);
+// Redo's second key on every platform, beside the platform's own redo keys.
+inline const QKeySequence RedoAlternative{Qt::CTRL | Qt::Key_Y};
+
+// An edit that takes numbers only lets the window's shortcuts have letter keys (the volume
+// keys) and the undo and redo keys (the window's history, not the edit's): their shortcut
+// override is left unaccepted. True when the event was such a key.
+bool PassWindowKeysToShortcuts(QKeyEvent* event);
 
 // Takes the keyboard focus away from the pages' edit boxes without taking letters from the
 // window's shortcuts.

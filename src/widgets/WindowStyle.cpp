@@ -19,6 +19,14 @@ QToolButton[role="windowButton"] {
 }
 QToolButton[role="windowButton"]:hover { background: #4a515c; }
 QToolButton#RzBmpButton3:hover { background: #d9443a; }
+QToolButton[role="historyButton"] {
+    color: #e8ebef; background: transparent; border: 1px solid transparent; border-radius: 3px;
+    min-width: 22px; min-height: 20px; padding: 0px 4px; font-weight: 600;
+}
+QToolButton[role="historyButton"]:hover { background: #4a515c; }
+QToolButton#UndoBtn, QToolButton#RedoBtn { font-size: 17px; font-weight: 400; padding: 0px 2px; }
+QToolButton[role="historyButton"]:disabled { color: #6b7480; }
+QToolButton[role="historyButton"][chosen="true"] { background: rgb(243, 152, 0); color: #ffffff; }
 
 QWidget#RzGroupBox17 { background: #f4f5f7; border-bottom: 1px solid #e1e4e8; }
 QToolButton[role="tab"], QPushButton[role="groupTab"] {

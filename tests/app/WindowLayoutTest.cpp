@@ -133,8 +133,8 @@ TEST_F(WindowLayout, NoTextIsClippedOnAnyPageInEitherLanguage)
                           "FormEFFTabBtn", "FormMAINTabBtn", "FormSURTabBtn",  "FormCENTabBtn",
                           "FormSUBTabBtn", "FormHintTabBtn"};
     QStringList problems;
-    for (const int language : {0, 1}) {
-        window.SetCaptionLanguage(language);
+    for (const int captions : {0, 1}) {
+        window.SetCaptionLanguage(captions);
         for (int sideTab = 0; sideTab < side->count(); ++sideTab) {
             side->setCurrentIndex(sideTab);
             for (const char* tab : tabs) {
@@ -150,7 +150,7 @@ TEST_F(WindowLayout, NoTextIsClippedOnAnyPageInEitherLanguage)
                 settle();
                 for (const QString& p : clipped())
                     problems << QStringLiteral("%1, %2, side tab %3: %4")
-                                    .arg(language ? QStringLiteral("Chinese")
+                                    .arg(captions ? QStringLiteral("Chinese")
                                                   : QStringLiteral("English"),
                                          QLatin1String(tab))
                                     .arg(sideTab)

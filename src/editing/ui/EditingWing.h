@@ -2,6 +2,7 @@
 
 #include "chart/BandEditor.h"
 #include "core/DeviceValue.h"
+#include "editing/CompareSets.h"
 #include "editing/PageNavigation.h"
 
 #include <QObject>
@@ -18,6 +19,7 @@ class Binder;
 class BindingHub;
 class ChartPanelControls;
 class EditFocus;
+class EditHistory;
 class Language;
 class PageSwitcher;
 class ParameterModel;
@@ -25,8 +27,9 @@ class VolumeControls;
 
 // The editing wing of the main window: builds the parameter pages, the tab buttons, the buttons
 // above the chart and the volume controls from the parameter table, binds them to the model,
-// switches pages and keeps the window in line with the store. It answers the chart's questions
-// as its BandEditor and asks for curves through curveRequested.
+// switches pages and keeps the window in line with the store. It keeps the person's edits as
+// undoable steps and the A/B sets. It answers the chart's questions as its BandEditor and asks
+// for curves through curveRequested.
 class EditingWing : public QObject, public BandEditor
 {
     Q_OBJECT
@@ -69,6 +72,15 @@ public:
     ChartPanelControls& chartPanel() const { return *m_chartPanel; }
     BandHighlight& highlight() const { return *m_highlight; }
     VolumeControls& volumes() const { return *m_volumes; }
+    EditHistory& history() const { return *m_history; }
+    CompareSets& compare() { return m_compare; }
+
+    // Undo and redo of the person's last step, and the window brought in line with it.
+    void undo();
+    void redo();
+    // Shows the set of a letter: the first press of the other letter copies the current
+    // settings into it, later presses switch, as one undoable step.
+    void compareLetter(CompareSets::Letter letter);
 
     // BandEditor: the chart's view of the page shown.
     int chartBlock() const override;
@@ -78,6 +90,8 @@ public:
     void selectBand(int entry, BandField field) override;
     void setBandValue(int entry, BandField field, int value) override;
     void stepCurrentEdit(StepCode step) override;
+    void dragStarted() override;
+    void dragEnded() override;
 
 signals:
     // DrawBlockCurve: a band (or AllBands, -1) of a view block is to be drawn again.
@@ -86,10 +100,13 @@ signals:
     void bandChosen(int band, int block);
     // A refresh is done: the system page's controls and the panel lock follow.
     void refreshed();
+    // The letter shown or the other letter's set changed: the ghost curve follows.
+    void compareChanged();
 
 private:
     void selectionChanged();
     void retargetRightSide();
+    BilingualText chartInstance() const;
     class EditBinding* bandEdit(int entry, BandField field) const;
 
     ParameterModel& m_model;
@@ -97,6 +114,9 @@ private:
     std::unique_ptr<BindingHub> m_hub;
     std::unique_ptr<EditFocus> m_focus;
     std::unique_ptr<Binder> m_binder;
+    std::unique_ptr<EditHistory> m_history;
+    CompareSets m_compare;
+    bool m_dragging = false;
     PageSwitcher* m_pages;
     ChartPanelControls* m_chartPanel;
     BandHighlight* m_highlight;

@@ -38,6 +38,14 @@ public:
     void EnsurePresetFolders() { m_folder.EnsurePresetFolders(); }
     void RefreshPresetList();
     void saveClicked();
+    // Saves a set under a name, asking before it replaces a listed preset; false when the
+    // name is refused, the person keeps the old file or the file cannot be written.
+    bool saveStore(const QString& name, const ParamStore& store);
+    // The name typed in the preset name field.
+    QString typedName() const;
+    // Saves two sets (A and B of a comparison) as two files: the chosen name with "-A" and
+    // "-B" added, in the chosen format. False when cancelled or not written.
+    bool saveBoth(const ParamStore& a, const ParamStore& b);
     void loadClicked();
     void listClicked(int row);
     void exportJsonClicked();
@@ -48,10 +56,14 @@ public:
 signals:
     // A preset was loaded while offline: the window is to show the store.
     void loadedOffline();
+    // A preset replaced `before` in the store, or the store was saved as a preset.
+    void presetLoaded(const QString& name, const aec::ParamStore& before);
+    void presetSaved(const QString& name);
 
 private:
     void tell(const BilingualText& text);
-    void downloadLoaded();
+    // Tells of the loaded set (undo keeps `before`), then downloads it or shows it offline.
+    void downloadLoaded(const QString& name, const ParamStore& before);
 
     ParameterModel& m_model;
     PresetFolder m_folder;
