@@ -1,5 +1,6 @@
 #include "app/Controller.h"
 
+#include "app/ApplicationInfo.h"
 #include "app/TForm1.h"
 #include "link/ui/TForm2.h"
 #include "link/ui/TForm3.h"
@@ -35,7 +36,9 @@ Controller::Controller(const ControllerOptions& options, MessageService* message
     m_form2 = std::make_unique<TForm2>(m_form3->session(), m_language);
     m_form1->attachLink(*m_form3, *m_form2, ports);
     if (options.rememberWindow) {
-        m_settings = std::make_unique<QSettings>();
+        // Named here rather than by an organisation name for the whole program: that would
+        // also move the user's data folder, and with it the presets, one folder down.
+        m_settings = std::make_unique<QSettings>(ApplicationTitle(), ApplicationTitle());
         m_form1->setStateStore(m_settings.get());
     }
 }

@@ -10,11 +10,11 @@
 #include "core/DiagnosticLog.h"
 #include "core/Language.h"
 #include "core/ParameterModel.h"
-#include "editing/ui/BandHighlight.h"
 #include "editing/EditHistory.h"
+#include "editing/ui/BandHighlight.h"
 #include "editing/ui/EditingWing.h"
-#include "editing/ui/HistoryControls.h"
 #include "editing/ui/EqFileControls.h"
+#include "editing/ui/HistoryControls.h"
 #include "editing/ui/PageSwitcher.h"
 #include "editing/ui/VolumeControls.h"
 #include "link/DeviceFrame.h"
@@ -29,10 +29,12 @@
 #include "system/ui/PresetControls.h"
 #include "system/ui/SystemPageControls.h"
 #include "system/ui/SystemPanels.h"
+#include "widgets/AccessibleNames.h"
 #include "widgets/Binder.h"
 #include "widgets/Captions.h"
 #include "widgets/ControlTags.h"
 #include "widgets/EditFocus.h"
+#include "widgets/TabOrder.h"
 #include "widgets/WindowStyle.h"
 
 #include <QApplication>
@@ -59,7 +61,8 @@ QStackedWidget* BuildPageControl(QWidget* parent, EditingWing& wing)
 {
     auto* pages = new QStackedWidget(parent);
     pages->setObjectName(QStringLiteral("FormPageItem"));
-    for (const Page page : {Page::Music, Page::Microphone, Page::Effect, Page::Output, Page::Hidden})
+    for (const Page page :
+         {Page::Music, Page::Microphone, Page::Effect, Page::Output, Page::Hidden})
         pages->addWidget(wing.page(page));
     for (const char* name : {"AdvTabSheet6_Sub", "AdvTabSheet7_sur"}) {
         auto* sheet = new QWidget(pages);
@@ -111,9 +114,8 @@ TForm1::TForm1(ParameterModel& model, DeviceTexts& texts, Language& language, Di
     m_chart = new ResponseChart(chartPanel, chartPanel);
     m_curve = std::make_unique<CurveDrawer>(model, *m_chart, *m_wing);
     m_chartInteraction = std::make_unique<ChartInteraction>(model, *m_chart, *m_curve, *m_wing);
-    m_canvas = std::make_unique<ChartCanvas>(*m_chart, *m_curve, [this] {
-        DrawBlockCurve(AllBands, m_wing->navigation().ChartBlock);
-    });
+    m_canvas = std::make_unique<ChartCanvas>(
+        *m_chart, *m_curve, [this] { DrawBlockCurve(AllBands, m_wing->navigation().ChartBlock); });
     m_spectrum = std::make_unique<SpectrumDisplay>(*m_canvas);
     m_curve->spectrumOverlay = [this] {
         if (m_spectrum->SpectrumOn == 1)
@@ -157,7 +159,9 @@ TForm1::TForm1(ParameterModel& model, DeviceTexts& texts, Language& language, Di
     connect(&Timer1, &QTimer::timeout, this, &TForm1::tick);
     connectWindowButtons();
     connectVolumeKeys();
+    connectPageKeys();
     connectHistory();
+    orderTabs();
     // 7. The sound capture: a missing input only clears AudioPresent.
     m_spectrum->StartCapture();
 }
@@ -203,6 +207,7 @@ void TForm1::attachLink(TForm3& link, TForm2& statusDialog, const QStringList& e
     m_linkControls->ComComboBox1->hide(); // the search lists the ports itself
     m_tabRow->layout()->addWidget(m_linkControls);
     connect(m_linkControls, &LinkControls::linkButtonClicked, this, &TForm1::LinkBtnClick);
+    orderTabs();
     connect(&link.session(), &LinkSession::mainWindowShowRequested, this, [this] {
         show();
         raise();
@@ -214,8 +219,7 @@ void TForm1::attachSession(LinkSession& session)
     m_presets->setSession(&session);
     m_modes->setSession(&session);
     m_system->setSession(&session);
-    connect(&session, &LinkSession::onlineRefreshRequested, m_wing,
-            &EditingWing::refreshAfterLoad);
+    connect(&session, &LinkSession::onlineRefreshRequested, m_wing, &EditingWing::refreshAfterLoad);
     // The store now holds the processor's own state: a history that starts over, and the mode
     // the settings came from.
     connect(&session, &LinkSession::loadedFromProcessor, this, [this] {
@@ -340,6 +344,17 @@ void TForm1::LanguageButtonClick()
 
 void TForm1::connectWindowButtons()
 {
+    AccessibleNames& names = m_wing->binder().names();
+    for (const auto& [button, name] :
+         {std::pair{"RzBmpButton2",
+                    BilingualText{QStringLiteral("最小化"), QStringLiteral("Minimise")}},
+          std::pair{"RzBmpButton1",
+                    BilingualText{QStringLiteral("最大化"), QStringLiteral("Maximise")}},
+          std::pair{"RzBmpButton3", BilingualText{QStringLiteral("关闭"), QStringLiteral("Close")}},
+          std::pair{"RzToolButton11", BilingualText{QStringLiteral("切换到英文 (English)"),
+                                                    QStringLiteral("Switch to Chinese (中文)")}}})
+        if (auto* widget = findChild<QWidget*>(QLatin1String(button)))
+            names.add(widget, name);
     if (auto* minimise = findChild<QToolButton*>(QStringLiteral("RzBmpButton2")))
         connect(minimise, &QToolButton::clicked, this, &QWidget::showMinimized);
     if (auto* maximise = findChild<QToolButton*>(QStringLiteral("RzBmpButton1")))
@@ -358,9 +373,10 @@ void TForm1::connectVolumeKeys()
         Qt::Key key;
         VolumeControls::Channel channel;
         int step;
-    } keys[] = {{Qt::Key_Q, VolumeControls::Music, 1},      {Qt::Key_A, VolumeControls::Music, -1},
-                {Qt::Key_W, VolumeControls::Microphone, 1}, {Qt::Key_S, VolumeControls::Microphone, -1},
-                {Qt::Key_E, VolumeControls::Effect, 1},     {Qt::Key_D, VolumeControls::Effect, -1}};
+    } keys[] = {
+        {Qt::Key_Q, VolumeControls::Music, 1},      {Qt::Key_A, VolumeControls::Music, -1},
+        {Qt::Key_W, VolumeControls::Microphone, 1}, {Qt::Key_S, VolumeControls::Microphone, -1},
+        {Qt::Key_E, VolumeControls::Effect, 1},     {Qt::Key_D, VolumeControls::Effect, -1}};
     for (const auto& k : keys) {
         auto* shortcut = new QShortcut(QKeySequence(k.key), this);
         const auto channel = k.channel;
@@ -370,6 +386,37 @@ void TForm1::connectVolumeKeys()
         connect(m_sidePanel, &QTabWidget::currentChanged, shortcut,
                 [shortcut](int tab) { shortcut->setEnabled(tab == 0); });
     }
+}
+
+// Ctrl+Tab and Ctrl+PgDown show the next page of the tab row, Ctrl+Shift+Tab and Ctrl+PgUp the
+// previous one, wherever the focus is in the window.
+void TForm1::connectPageKeys()
+{
+    const struct
+    {
+        QKeySequence keys;
+        int direction;
+    } keys[] = {{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+                {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), -1},
+                {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
+    for (const auto& k : keys) {
+        auto* shortcut = new QShortcut(k.keys, this);
+        const int direction = k.direction;
+        connect(shortcut, &QShortcut::activated, this, [this, direction] {
+            if (!m_system->lockPanelVisible())
+                m_wing->pages().stepTab(direction);
+        });
+    }
+}
+
+// Tab goes through the window as it reads: the title strip, the tab row with the link, the
+// page, the chart panel below it, then the side panel.
+void TForm1::orderTabs()
+{
+    ChainTabOrder({findChild<QWidget*>(QStringLiteral("TitleStrip")), m_tabRow, m_pageControl,
+                   findChild<QWidget*>(QStringLiteral("AdvPanel1")), m_sidePanel});
 }
 
 // Undo takes back a loaded preset like an edit; a loaded or saved preset is what the settings
@@ -384,10 +431,11 @@ void TForm1::connectHistory()
                 history.markSaved();
                 m_source->setSource(SettingsSource::PresetSource(name));
             });
-    connect(m_presets.get(), &PresetControls::presetSaved, this, [this, &history](const QString& name) {
-        history.markSaved();
-        m_source->setSource(SettingsSource::PresetSource(name));
-    });
+    connect(m_presets.get(), &PresetControls::presetSaved, this,
+            [this, &history](const QString& name) {
+                history.markSaved();
+                m_source->setSource(SettingsSource::PresetSource(name));
+            });
     connect(m_history, &HistoryControls::saveBothRequested, this, [this] {
         const CompareSets& sets = m_wing->compare();
         const ParamStore* a = sets.setOf(CompareSets::Letter::A, m_model.store);

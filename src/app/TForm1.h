@@ -101,6 +101,8 @@ private:
     void connectParts();
     void connectWindowButtons();
     void connectVolumeKeys();
+    void connectPageKeys();
+    void orderTabs();
     void connectHistory();
 
     ParameterModel& m_model;

@@ -61,7 +61,7 @@ QWidget* BuildTitleStrip(QWidget* parent, QWidget* historyButtons)
         button->setObjectName(QLatin1String(b.name));
         button->setText(QString::fromUtf8(b.glyph));
         button->setToolTip(QLatin1String(b.tip));
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
         button->setProperty("role", QStringLiteral("windowButton"));
         layout->addWidget(button);
     }
@@ -83,7 +83,7 @@ QWidget* BuildTabRow(QWidget* parent, QWidget* tabButtons)
     SetCaptions(language, CaptionOf(language->objectName()));
     ShowCaption(language, false);
     language->setProperty("role", QStringLiteral("tab"));
-    language->setFocusPolicy(Qt::NoFocus);
+    language->setFocusPolicy(Qt::TabFocus);
     SetTag(language, 0);
     layout->addWidget(language);
     layout->addStretch();
@@ -127,7 +127,7 @@ QWidget* BuildSidePanel(QWidget* parent, EditingWing& wing, Binder& binder)
     volumeLayout->setSpacing(6);
     wing.volumeChannels()->setParent(volume);
     volumeLayout->addWidget(wing.volumeChannels());
-    volumeLayout->addWidget(BuildQuickRecallGroup(volume));
+    volumeLayout->addWidget(BuildQuickRecallGroup(volume, binder));
     volumeLayout->addStretch();
     tabs->addTab(volume, QStringLiteral("Main Volume"));
 

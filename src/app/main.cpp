@@ -38,7 +38,6 @@ bool AsksForTextOnly(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     QCoreApplication::setApplicationName(aec::ApplicationTitle());
-    QCoreApplication::setOrganizationName(aec::ApplicationTitle()); // where settings are kept
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
     if (AsksForTextOnly(argc, argv)) {
         QCoreApplication app(argc, argv);

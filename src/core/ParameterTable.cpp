@@ -51,9 +51,13 @@ ParamRow Of(Control control, int block, int slot, GroupId group, const char* nam
     return r;
 }
 
-ParamRow Phase(int block, int slot, GroupId group, const char* name, const char* key)
+// The phase of a level: named after the level, so that each reads apart from the others.
+ParamRow Phase(int block, int slot, GroupId group, const char* name, const char* key,
+               const BilingualText& level)
 {
-    return Of(Control::Phase, block, slot, group, name, "", Kind::OnOff, key, T("相位", "Phase"));
+    return Of(Control::Phase, block, slot, group, name, "", Kind::OnOff, key,
+              {level.chinese.trimmed() + QStringLiteral("相位"),
+               level.english.trimmed() + QStringLiteral(" phase")});
 }
 
 ParamRow Unbound(int block, int slot, const char* key, BilingualText caption,
@@ -180,11 +184,11 @@ void EffectRows(std::vector<ParamRow>& rows)
     const GroupId echo = GroupId::EchoLevels;
     rows.push_back(Slider(4, 0, echo, "EchoEffLevelBar", "EchoEffLevelPane", "Label78",
                           Kind::Percent, "effect.level", T("回声音量", "Echo Effect Vol")));
-    rows.push_back(Phase(4, 1, echo, "EchoEffPhaseBtn", "effect.phase"));
+    rows.push_back(Phase(4, 1, echo, "EchoEffPhaseBtn", "effect.phase", rows.back().caption));
     rows.push_back(Slider(4, 2, echo, "EchoDirectLevelBar", "EchoDirectLevelPane",
                           "Label79", Kind::Percent, "direct.level",
                           T("回声直达声", "Echo Direct Vol")));
-    rows.push_back(Phase(4, 3, echo, "EchoDirectPhaseBtn", "direct.phase"));
+    rows.push_back(Phase(4, 3, echo, "EchoDirectPhaseBtn", "direct.phase", rows.back().caption));
     rows.push_back(Slider(4, 4, echo, "EchoPreDelayBar", "EchoPreDelayPane", "Label80",
                           Kind::PreDelay, "predelay", T("回声预延时", "Echo Pre-Delay")));
     rows.push_back(Slider(4, 5, echo, "EchoTimeBar", "EchoTimePane", "Label81",
@@ -205,11 +209,12 @@ void EffectRows(std::vector<ParamRow>& rows)
     const GroupId reverb = GroupId::ReverbLevels;
     rows.push_back(Slider(5, 0, reverb, "RvbEffLevelBar", "RvbEffLevelPane", "Label85",
                           Kind::Percent, "effect.level", T("混响音量", "Rvb Effect Vol")));
-    rows.push_back(Phase(5, 1, reverb, "RvbEffPhaseBtn", "effect.phase"));
+    rows.push_back(Phase(5, 1, reverb, "RvbEffPhaseBtn", "effect.phase", rows.back().caption));
     rows.push_back(Slider(5, 2, reverb, "RvbDirectLevelBar", "RvbDirectLevelPane",
                           "Label86", Kind::Percent, "direct.level",
                           T("混响直达声", "Rvb Direct Vol")));
-    rows.push_back(Phase(5, 3, reverb, "RvbDirectPhaseBtn", "direct.phase"));
+    rows.push_back(
+        Phase(5, 3, reverb, "RvbDirectPhaseBtn", "direct.phase", rows.back().caption));
     rows.push_back(
         WithTop(Slider(5, 4, reverb, "RvbPreDelayBar", "RvbPreDelayPane", "Label87",
                        Kind::DoubleMs, "predelay", T("混响预延时", "Rvb PreDelay")),
@@ -244,7 +249,7 @@ void OutputRows(std::vector<ParamRow>& rows)
         level.label = QStringLiteral("Label%1").arg(l.label);
         level.key = QLatin1String(l.key) + QStringLiteral(".level");
         rows.push_back(level.key == QLatin1String("music.level") ? Doubled(level) : level);
-        ParamRow phase = Phase(6, slot++, mix, "", "");
+        ParamRow phase = Phase(6, slot++, mix, "", "", l.caption);
         phase.name = stem + QStringLiteral("PhaseBtn");
         phase.key = QLatin1String(l.key) + QStringLiteral(".phase");
         rows.push_back(phase);

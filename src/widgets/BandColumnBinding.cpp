@@ -1,5 +1,6 @@
 #include "widgets/BandColumnBinding.h"
 
+#include "widgets/AccessibleNames.h"
 #include "widgets/BandColumn.h"
 #include "widgets/BindingHub.h"
 #include "widgets/EditBinding.h"
@@ -44,9 +45,10 @@ BandColumnBinding::BandColumnBinding(BandColumn* column, ParameterModel& model, 
 
     // The gain slider follows the gain, and moving it edits the gain.
     ParamSlider* slider = column->gainSlider;
-    connect(m_gain, &EditBinding::valueShown, slider, [slider](std::int32_t v) {
+    connect(m_gain, &EditBinding::valueShown, slider, [this, slider](std::int32_t v) {
         const QSignalBlocker quiet(slider);
         slider->setValue(v);
+        ShowSliderValue(slider, m_column->gain->text());
     });
     connect(slider, &QSlider::valueChanged, m_gain, [this](int position) {
         m_focus.setCurrent(m_gain);

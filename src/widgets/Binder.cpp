@@ -38,14 +38,17 @@ Binding* Binder::bind(const ParamRow& row, QWidget* control, QWidget* second,
     case Control::Slider:
         binding = new SliderBinding(qobject_cast<QSlider*>(control), qobject_cast<QLabel*>(second),
                                     row, m_model);
+        m_names.add(second, binding, AccessibleNames::Part::Pane);
         break;
     case Control::List:
         binding = new ListBinding(qobject_cast<QComboBox*>(control), row, m_model);
         break;
     case Control::Edit: {
         auto* edit = new EditBinding(qobject_cast<ParamEdit*>(control), row, m_model, m_focus);
-        if (auto* spin = qobject_cast<SpinButtons*>(second))
+        if (auto* spin = qobject_cast<SpinButtons*>(second)) {
             edit->attachSpin(spin);
+            nameSpin(spin, edit);
+        }
         binding = edit;
         break;
     }
@@ -56,6 +59,8 @@ Binding* Binder::bind(const ParamRow& row, QWidget* control, QWidget* second,
     case Control::Pair:
         binding = new PairBinding(qobject_cast<TwoStateButton*>(control),
                                   qobject_cast<TwoStateButton*>(second), row, m_model);
+        m_names.add(control, binding, AccessibleNames::Part::Option);
+        m_names.add(second, binding, AccessibleNames::Part::Option);
         break;
     case Control::Trigger: {
         // The trigger buttons stand for the hidden list and show its choice.
@@ -64,6 +69,7 @@ Binding* Binder::bind(const ParamRow& row, QWidget* control, QWidget* second,
             auto* button = qobject_cast<TwoStateButton*>(extra[std::size_t(k)]);
             if (!button)
                 continue;
+            m_names.add(button, list, AccessibleNames::Part::Option);
             QObject::connect(button, &QPushButton::clicked, list, [list, k] { list->choose(k); });
             QObject::connect(list, &ListBinding::shown, button, [button, k](int item) {
                 button->setLook(item == k || (k == 2 && item > 2) ? QStringLiteral("pressed")
@@ -77,8 +83,11 @@ Binding* Binder::bind(const ParamRow& row, QWidget* control, QWidget* second,
     case Control::Band:
         return nullptr;
     }
-    if (binding)
+    if (binding) {
         remember(row.name, binding, row, {control, second});
+        if (row.control != Control::Pair)
+            m_names.add(control, binding, AccessibleNames::Part::Control);
+    }
     return binding;
 }
 
@@ -102,6 +111,12 @@ BandColumnBinding* Binder::bindColumn(BandColumn* column)
         if (row.slot() < SlotCount[row.block()])
             SetTag(p.control, row.address);
     }
+    for (const auto& p : {parts[0], parts[1], parts[2], parts[3]})
+        m_names.add(p.control, p.bound, AccessibleNames::Part::Control);
+    m_names.add(column->gainSlider, binding->gain(), AccessibleNames::Part::Control);
+    nameSpin(column->qSpin, binding->q());
+    for (TypeLabel* label : column->typeLabels)
+        m_names.add(label, binding->type(), AccessibleNames::Part::Option);
     SetTag(column->gainSlider, column->row(BandField::Gain).address);
     SetTag(column->qSpin, column->row(BandField::PeakQ).address);
     for (int k = 0; k < 4; ++k) {
@@ -109,6 +124,13 @@ BandColumnBinding* Binder::bindColumn(BandColumn* column)
         SetHint(column->typeLabels[k], QString::number(k));
     }
     return binding;
+}
+
+void Binder::nameSpin(SpinButtons* spin, const Binding* edit)
+{
+    for (const bool up : {true, false})
+        m_names.add(spin->findChild<QWidget*>(up ? QStringLiteral("up") : QStringLiteral("down")),
+                    edit, up ? AccessibleNames::Part::Increase : AccessibleNames::Part::Decrease);
 }
 
 } // namespace aec

@@ -2,6 +2,7 @@
 
 #include "core/ParameterModel.h"
 #include "core/ParameterTable.h"
+#include "widgets/AccessibleNames.h"
 #include "widgets/Binding.h"
 
 #include <QHash>
@@ -18,6 +19,7 @@ class BandColumn;
 class BandColumnBinding;
 class BindingHub;
 class EditFocus;
+class SpinButtons;
 
 // Makes the binding of each control built from the parameter table, takes it into the hub and
 // remembers it by the control's name, so page code can reach a binding without its widget.
@@ -43,16 +45,21 @@ public:
         return qobject_cast<B*>(find(controlName));
     }
     const QList<BandColumnBinding*>& columns() const { return m_columns; }
+    // What screen readers call the bound controls (and any other control added to it).
+    AccessibleNames& names() { return m_names; }
+    const AccessibleNames& names() const { return m_names; }
 
 private:
     void remember(const QString& name, Binding* binding, const ParamRow& row,
                   std::initializer_list<QWidget*> controls);
+    void nameSpin(SpinButtons* spin, const Binding* edit);
 
     ParameterModel& m_model;
     BindingHub& m_hub;
     EditFocus& m_focus;
     QHash<QString, Binding*> m_byName;
     QList<BandColumnBinding*> m_columns;
+    AccessibleNames m_names;
 };
 
 } // namespace aec

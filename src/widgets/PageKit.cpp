@@ -164,6 +164,8 @@ BandBox* BuildBands(QWidget* parent, GroupId family, int visibleColumns, Binder&
     const BandFamily* f = FamilyOf(family);
     Q_ASSERT(f);
     auto* box = new BandBox(InfoOf(family).name, scrollSliderName, visibleColumns, *f, parent);
+    binder.names().add(box->scrollSlider(),
+                       {QStringLiteral("均衡频段滚动"), QStringLiteral("EQ bands, scroll")});
     for (BandColumn* column : box->columns())
         binder.bindColumn(column);
     return box;

@@ -1,5 +1,8 @@
 #include "widgets/ParamWidgets.h"
 
+#include "widgets/AccessibleNames.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
@@ -33,8 +36,7 @@ bool PassWindowKeysToShortcuts(QKeyEvent* event)
     const QString text = event->text();
     const bool letter =
         text.size() == 1 && text[0].isLetter() && !(event->modifiers() & ~Qt::ShiftModifier);
-    const bool history = event->matches(QKeySequence::Undo) ||
-                         event->matches(QKeySequence::Redo) ||
+    const bool history = event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo) ||
                          QKeySequence(event->keyCombination()) == RedoAlternative;
     if (!letter && !history)
         return false;
@@ -53,8 +55,10 @@ bool FocusSink::event(QEvent* event)
 ParamSlider::ParamSlider(int maximum, Qt::Orientation orientation, QWidget* parent)
     : QSlider(orientation, parent)
 {
+    InstallAccessibleInterfaces();
     setRange(0, maximum);
-    setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, never taken by a click: a click leaves the current band edit current.
+    setFocusPolicy(Qt::TabFocus);
     setPageStep(qMax(1, maximum / 20));
 }
 
@@ -75,7 +79,8 @@ QSize StatusPane::minimumSizeHint() const
     // The label's own margins and frame around its text, kept for the widest text.
     const int overhead = size.width() - fontMetrics().horizontalAdvance(text());
     for (const QString& candidate : m_texts)
-        size.setWidth(std::max(size.width(), fontMetrics().horizontalAdvance(candidate) + overhead));
+        size.setWidth(
+            std::max(size.width(), fontMetrics().horizontalAdvance(candidate) + overhead));
     return size;
 }
 
@@ -97,21 +102,30 @@ void ParamEdit::setHighlighted(bool highlighted)
 
 ParamCombo::ParamCombo(const QStringList& items, QWidget* parent) : QComboBox(parent)
 {
+    InstallAccessibleInterfaces();
     addItems(items);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 TwoStateButton::TwoStateButton(const QString& caption, QWidget* parent)
     : QPushButton(caption, parent)
 {
-    setFocusPolicy(Qt::NoFocus);
+    InstallAccessibleInterfaces();
+    setFocusPolicy(Qt::TabFocus);
     setProperty("hint", QStringLiteral("0"));
     setProperty("look", QStringLiteral("normal"));
 }
 
 void TwoStateButton::setLook(const QString& look)
 {
+    const bool wasOn = isOn();
     SetStyleState(this, "look", look);
+    if (isOn() != wasOn && QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 TypeLabel::TypeLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent)

@@ -94,6 +94,12 @@ public:
     // A layout never squeezes a button below the room its caption needs.
     QSize minimumSizeHint() const override { return sizeHint(); }
     QString look() const { return property("look").toString(); }
+    // Pressed, or a phase button in state 1.
+    bool isOn() const
+    {
+        const QString l = look();
+        return l == QLatin1String("pressed") || l == QLatin1String("phase1");
+    }
 };
 
 // One of a band's four type labels ("BY", "P", "LS", "HS"); clicking it chooses the type.

@@ -1,6 +1,7 @@
 #include "widgets/SliderBinding.h"
 
 #include "core/BlockLayout.h"
+#include "widgets/AccessibleNames.h"
 #include "widgets/ParamWidgets.h"
 
 #include <QLabel>
@@ -69,11 +70,14 @@ void SliderBinding::show(std::int32_t value)
 
 void SliderBinding::showText(std::int32_t value)
 {
-    if (!m_pane)
-        return;
     const int output = model().selection.CurrentOutputBlock;
     const bool doubled = row().doubledOnSub && output >= Block::Sub && output < Block::Sub + 3;
-    m_pane->setText(RowText(row(), value, doubled));
+    const QString text = RowText(row(), value, doubled);
+    ShowSliderValue(m_slider, text);
+    if (!m_pane)
+        return;
+    m_pane->setText(text);
+    ShowPaneValue(m_pane, text);
 }
 
 } // namespace aec

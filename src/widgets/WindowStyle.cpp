@@ -69,7 +69,6 @@ aec--ParamEdit {
     selection-background-color: rgb(243, 152, 0);
 }
 aec--ParamEdit[highlighted="true"] { border: 2px solid rgb(200, 200, 200); background: #fff8ec; }
-aec--ParamEdit:focus { border-color: rgb(243, 152, 0); }
 QComboBox { border: 1px solid #d5dae1; border-radius: 3px; padding: 1px 4px; background: #ffffff; }
 
 aec--TypeLabel {
@@ -98,6 +97,21 @@ QLabel[role="volumeMarks"] { color: #6b7480; font-size: 8pt; }
 QTabWidget::pane { border: 1px solid #dde1e7; border-radius: 4px; top: -1px; }
 QTabBar::tab { padding: 5px 6px; color: rgb(243, 152, 0); font-weight: 600; }
 QTabBar::tab:selected { color: #ffffff; background: rgb(243, 152, 0); border-radius: 3px; }
+
+/* The keyboard focus: one blue ring, the same on every kind of control, drawn inside the room
+   the control already has so that moving the focus never moves the layout. */
+QToolButton[role="windowButton"]:focus { background: #4a515c; }
+QToolButton[role="historyButton"]:focus { border-color: #ffffff; }
+QToolButton[role="tab"], QPushButton[role="groupTab"] { border: 2px solid transparent; padding: 2px 8px; }
+QToolButton[role="tab"]:focus, QPushButton[role="groupTab"]:focus { border-color: #2f6fd6; }
+QTabBar::tab { border: 2px solid transparent; padding: 3px 4px; }
+QTabBar::tab:focus { border-color: #2f6fd6; }
+aec--TwoStateButton:focus { border: 2px solid #2f6fd6; padding: 2px 8px; }
+aec--TwoStateButton[look="phase0"]:focus, aec--TwoStateButton[look="phase1"]:focus { padding: 0; }
+QSlider::handle:horizontal:focus { width: 10px; border: 2px solid #2f6fd6; background: #dbe7fb; }
+QSlider::handle:vertical:focus { height: 10px; border: 2px solid #2f6fd6; background: #dbe7fb; }
+QComboBox:focus { border-color: #2f6fd6; }
+aec--ParamEdit:focus { border-color: #2f6fd6; }
 )");
 }
 

@@ -1,6 +1,7 @@
 #include "editing/ui/EditingWing.h"
 
 #include "chart/BandTable.h"
+#include "core/Language.h"
 #include "core/ParameterModel.h"
 #include "core/ParameterNames.h"
 #include "editing/EditHistory.h"
@@ -27,7 +28,7 @@
 namespace aec {
 
 EditingWing::EditingWing(ParameterModel& model, const Language& language, QWidget* window)
-    : QObject(window), m_model(model), m_navigation(model.selection),
+    : QObject(window), m_model(model), m_language(language), m_navigation(model.selection),
       m_hub(std::make_unique<BindingHub>(model)), m_focus(std::make_unique<EditFocus>()),
       m_binder(std::make_unique<Binder>(model, *m_hub, *m_focus)),
       m_history(std::make_unique<EditHistory>(model))
@@ -129,6 +130,9 @@ void EditingWing::RefreshBlock(int selector)
         m_hub->showFixed();
     }
     m_chartPanel->refresh();
+    m_binder->names().nameControls(m_model, m_language.isChinese(),
+                                   selector == AllViewBlocks ? AccessibleNames::AllBlocks
+                                                             : selector);
     emit curveRequested(AllBands, m_navigation.CurrentPage.block);
     emit refreshed();
 }
@@ -194,9 +198,10 @@ void EditingWing::compareLetter(CompareSets::Letter letter)
     const std::optional<ParamStore> target = m_compare.press(letter, m_model.store);
     if (!target)
         return;
-    const QString name = letter == CompareSets::Letter::A ? QStringLiteral("A")
-                                                          : QStringLiteral("B");
-    m_history->applySet(*target, {QStringLiteral("切换到 ") + name, QStringLiteral("Switch to ") + name},
+    const QString name =
+        letter == CompareSets::Letter::A ? QStringLiteral("A") : QStringLiteral("B");
+    m_history->applySet(*target,
+                        {QStringLiteral("切换到 ") + name, QStringLiteral("Switch to ") + name},
                         [this, letter, before](bool done) {
                             m_compare.show(done ? letter : before);
                             emit compareChanged();

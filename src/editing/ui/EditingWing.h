@@ -110,6 +110,7 @@ private:
     class EditBinding* bandEdit(int entry, BandField field) const;
 
     ParameterModel& m_model;
+    const Language& m_language;
     PageNavigation m_navigation;
     std::unique_ptr<BindingHub> m_hub;
     std::unique_ptr<EditFocus> m_focus;

@@ -17,7 +17,7 @@ QToolButton* StripButton(QWidget* parent, const char* name, const QString& text)
     auto* button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setText(text);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::TabFocus);
     button->setProperty("role", QStringLiteral("historyButton"));
     return button;
 }
@@ -85,22 +85,24 @@ void HistoryControls::update()
     const bool chinese = m_language.isChinese();
     const BilingualText undo = history.undoText();
     const BilingualText redo = history.redoText();
+    m_undo->setAccessibleName(chinese ? QStringLiteral("撤销") : QStringLiteral("Undo"));
+    m_redo->setAccessibleName(chinese ? QStringLiteral("重做") : QStringLiteral("Redo"));
+    m_saveBoth->setAccessibleName(chinese ? QStringLiteral("保存 A 和 B")
+                                          : QStringLiteral("Save A and B"));
     m_undo->setEnabled(!undo.english.isEmpty());
     m_redo->setEnabled(!redo.english.isEmpty());
     const QString undoKey = KeyText(QKeySequence::Undo);
     const QString redoKey = KeyText(QKeySequence::Redo);
-    m_undo->setToolTip(undo.english.isEmpty()
-                           ? (chinese ? QStringLiteral("没有可撤销的操作")
-                                      : QStringLiteral("Nothing to undo"))
-                           : (chinese ? QStringLiteral("撤销：") : QStringLiteral("Undo: ")) +
-                                 undo.in(chinese) + QStringLiteral(" (") + undoKey +
-                                 QLatin1Char(')'));
-    m_redo->setToolTip(redo.english.isEmpty()
-                           ? (chinese ? QStringLiteral("没有可重做的操作")
-                                      : QStringLiteral("Nothing to redo"))
-                           : (chinese ? QStringLiteral("重做：") : QStringLiteral("Redo: ")) +
-                                 redo.in(chinese) + QStringLiteral(" (") + redoKey +
-                                 QLatin1Char(')'));
+    m_undo->setToolTip(
+        undo.english.isEmpty()
+            ? (chinese ? QStringLiteral("没有可撤销的操作") : QStringLiteral("Nothing to undo"))
+            : (chinese ? QStringLiteral("撤销：") : QStringLiteral("Undo: ")) + undo.in(chinese) +
+                  QStringLiteral(" (") + undoKey + QLatin1Char(')'));
+    m_redo->setToolTip(
+        redo.english.isEmpty()
+            ? (chinese ? QStringLiteral("没有可重做的操作") : QStringLiteral("Nothing to redo"))
+            : (chinese ? QStringLiteral("重做：") : QStringLiteral("Redo: ")) + redo.in(chinese) +
+                  QStringLiteral(" (") + redoKey + QLatin1Char(')'));
 
     const CompareSets& compare = m_wing.compare();
     for (int i = 0; i < 2; ++i) {
@@ -115,10 +117,16 @@ void HistoryControls::update()
             tip = chinese ? QStringLiteral("切换到设置 %1").arg(name)
                           : QStringLiteral("Switch to settings %1").arg(name);
         else
-            tip = chinese ? QStringLiteral("把当前设置复制为 %1，以便比较").arg(name)
-                          : QStringLiteral("Copy the current settings into %1 to compare").arg(name);
+            tip = chinese
+                      ? QStringLiteral("把当前设置复制为 %1，以便比较").arg(name)
+                      : QStringLiteral("Copy the current settings into %1 to compare").arg(name);
         m_letters[i]->setToolTip(tip);
+        m_letters[i]->setAccessibleName(
+            (chinese ? QStringLiteral("设置 %1") : QStringLiteral("Settings %1")).arg(name));
+        m_letters[i]->setAccessibleDescription(tip);
     }
+    m_undo->setAccessibleDescription(m_undo->toolTip());
+    m_redo->setAccessibleDescription(m_redo->toolTip());
     m_saveBoth->setToolTip(chinese ? QStringLiteral("把 A 和 B 保存为两个预设文件")
                                    : QStringLiteral("Save A and B as two preset files"));
 }

@@ -53,7 +53,7 @@ QWidget* PageSwitcher::BuildTabButtons(QWidget* parent)
         SetCaptions(button, CaptionOf(button->objectName()));
         ShowCaption(button, false);
         button->setProperty("role", QStringLiteral("tab"));
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
         SetTag(button, tag);
         layout->addWidget(button);
     }
@@ -62,6 +62,7 @@ QWidget* PageSwitcher::BuildTabButtons(QWidget* parent)
     auto* focusSink = new FocusSink(row);
     focusSink->setObjectName(QStringLiteral("Examplexx"));
     focusSink->setFixedSize(1, 1);
+    focusSink->setFocusPolicy(Qt::ClickFocus); // a rest for the focus, not a stop of Tab
     focusSink->move(-10, -10);
     return row;
 }
@@ -158,8 +159,25 @@ void PageSwitcher::FormMusTabBtnClick(Tab tab)
     else
         emit pageShown(m_navigation.CurrentPage);
     m_focus.disarmWheel();
-    if (QWidget* sink = find("Examplexx"))
+    if (QWidget* sink = find("Examplexx")) {
+        // The focus rests here after a page change: a screen reader names the page.
+        if (QWidget* button = find(TabButtons[static_cast<int>(tab)]))
+            sink->setAccessibleName(button->property("text").toString());
         sink->setFocus();
+    }
+}
+
+void PageSwitcher::stepTab(int direction)
+{
+    const int current = static_cast<int>(m_navigation.CurrentTab);
+    for (int k = 1; k < TabCount; ++k) {
+        const int tab = ((current + direction * k) % TabCount + TabCount) % TabCount;
+        const QWidget* button = find(TabButtons[tab]);
+        if (button && !button->isHidden()) {
+            FormMusTabBtnClick(static_cast<Tab>(tab));
+            return;
+        }
+    }
 }
 
 void PageSwitcher::EchoAToolButtonClick(int tag)

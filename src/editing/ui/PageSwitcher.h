@@ -32,6 +32,8 @@ public:
     void FormMusTabBtnClick(Tab tab);
     void EchoAToolButtonClick(int tag);
     void HintMusBtnClick(int tag);
+    // The next (1) or previous (-1) page of the tab row, round the row's shown tabs.
+    void stepTab(int direction);
 
     // SelectPage for a tab, with the shared controls laid out for it.
     PageRef SelectPage(Tab tab);

@@ -3,6 +3,7 @@
 #include "core/Language.h"
 #include "link/LinkSession.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,6 +11,9 @@
 
 namespace aec {
 namespace {
+
+const BilingualText StatusName{QStringLiteral("连接状态"), QStringLiteral("Link status")};
+const BilingualText PortName{QStringLiteral("串口"), QStringLiteral("Serial port")};
 
 QString ColourStyle(StatusColour colour)
 {
@@ -66,11 +70,20 @@ void LinkControls::showPorts()
 }
 
 // The status text in the caption language, the other language as its hint.
+// A changed status is announced to screen readers, which do not watch a label by themselves.
 void LinkControls::followStatus()
 {
-    LinkLabel->setText(m_language.pick(m_session.statusText()));
+    const QString text = m_language.pick(m_session.statusText());
+    const bool changed = LinkLabel->text() != text;
+    LinkLabel->setText(text);
     LinkLabel->setToolTip(m_language.other(m_session.statusText()));
     LinkLabel->setStyleSheet(ColourStyle(m_session.statusColour()));
+    LinkLabel->setAccessibleName(m_language.pick(StatusName) + QStringLiteral(": ") + text);
+    ComComboBox1->setAccessibleName(m_language.pick(PortName));
+    if (changed) {
+        QAccessibleEvent alert(LinkLabel, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
 }
 
 void LinkControls::followLinkButton()

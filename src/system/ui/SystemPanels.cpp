@@ -71,7 +71,7 @@ QWidget* BuildPresetGroup(QWidget* parent)
     return group;
 }
 
-QWidget* BuildQuickRecallGroup(QWidget* parent)
+QWidget* BuildQuickRecallGroup(QWidget* parent, Binder& binder)
 {
     auto* group = PageKit::NamedGroup(parent, QStringLiteral("QuickRecallGroup"));
     auto* grid = new QGridLayout(group);
@@ -81,6 +81,8 @@ QWidget* BuildQuickRecallGroup(QWidget* parent)
     for (int i = 0; i < 4; ++i) {
         auto* button = PageKit::Button(group, QStringLiteral("SysModeBtn%1").arg(i + 1));
         button->setText(QString::number(i + 1));
+        binder.names().add(button, {QStringLiteral("用户模式 %1").arg(i + 1),
+                                    QStringLiteral("User mode %1").arg(i + 1)});
         SetTag(button, i);
         grid->addWidget(button, 1, i);
     }
@@ -89,6 +91,7 @@ QWidget* BuildQuickRecallGroup(QWidget* parent)
         more << QString::number(i);
     auto* list = PageKit::Combo(group, QStringLiteral("SysModeBox2"), more);
     list->setCurrentIndex(-1);
+    binder.names().add(list, {QStringLiteral("更多用户模式"), QStringLiteral("More user modes")});
     grid->addWidget(list, 1, 4, 1, 2);
     grid->addWidget(PageKit::Label(group, QStringLiteral("Label10")), 2, 0, 1, 6);
     for (int i = 0; i < 6; ++i) {
@@ -96,6 +99,8 @@ QWidget* BuildQuickRecallGroup(QWidget* parent)
             i == 0 ? QStringLiteral("SysFactoryBtn") : QStringLiteral("SysFactoryBtn%1").arg(i + 1);
         auto* button = PageKit::Button(group, name);
         button->setText(QString::number(i + 1));
+        binder.names().add(button, {QStringLiteral("出厂模式 %1").arg(i + 1),
+                                    QStringLiteral("Factory mode %1").arg(i + 1)});
         SetTag(button, 16 + i);
         grid->addWidget(button, 3, i);
     }
@@ -120,6 +125,16 @@ QLineEdit* CodeEdit(QWidget* parent, const QString& name, int length, bool maske
         edit->setEchoMode(QLineEdit::Password);
     edit->setEnabled(enabled);
     return edit;
+}
+
+// An edit beside the label that names it, for screen readers too.
+void LabelledEdit(QGridLayout* grid, int row, QWidget* parent, const char* label, QLineEdit* edit,
+                  int span = 1)
+{
+    QLabel* caption = PageKit::Label(parent, QLatin1String(label));
+    caption->setBuddy(edit);
+    grid->addWidget(caption, row, 0);
+    grid->addWidget(edit, row, 1, 1, span);
 }
 
 // An on/off pair of buttons sharing one parameter: the first stands for 0, the second for 1.
@@ -152,11 +167,11 @@ QWidget* BuildPanelLockGroup(QWidget* parent, Binder& binder)
     warning->setProperty("role", QStringLiteral("warning"));
     grid->addWidget(warning, 2, 0, 1, 3);
     grid->addWidget(PageKit::Label(group, QStringLiteral("Label66")), 3, 0, 1, 3);
-    grid->addWidget(PageKit::Label(group, QStringLiteral("Label119")), 4, 0);
-    grid->addWidget(CodeEdit(group, QStringLiteral("PassPanelLabel1"), 4, false), 4, 1);
+    LabelledEdit(grid, 4, group, "Label119",
+                 CodeEdit(group, QStringLiteral("PassPanelLabel1"), 4, false));
     grid->addWidget(PageKit::Button(group, QStringLiteral("RzBmpButton22")), 4, 2);
-    grid->addWidget(PageKit::Label(group, QStringLiteral("Label120")), 5, 0);
-    grid->addWidget(CodeEdit(group, QStringLiteral("NewPassLabel1"), 4, true, false), 5, 1);
+    LabelledEdit(grid, 5, group, "Label120",
+                 CodeEdit(group, QStringLiteral("NewPassLabel1"), 4, true, false));
     grid->addWidget(PageKit::Button(group, QStringLiteral("RzBmpButton23")), 5, 2);
     grid->setColumnStretch(1, 1);
     return group;
@@ -178,18 +193,16 @@ QWidget* BuildManagerGroup(QWidget* parent, Binder& binder)
     pair->addWidget(managerButton);
     binder.bind(manager, user, managerButton);
     grid->addWidget(users, 0, 0, 1, 3);
-    grid->addWidget(PageKit::Label(group, QStringLiteral("SysPassLabel")), 1, 0);
-    grid->addWidget(CodeEdit(group, QStringLiteral("SysPassEdit"), 6, true), 1, 1);
+    LabelledEdit(grid, 1, group, "SysPassLabel",
+                 CodeEdit(group, QStringLiteral("SysPassEdit"), 6, true));
     grid->addWidget(PageKit::Button(group, QStringLiteral("RzBmpButton118")), 1, 2);
     grid->addWidget(PageKit::Label(group, QStringLiteral("Label68")), 2, 0, 1, 3);
-    grid->addWidget(PageKit::Label(group, QStringLiteral("Label69")), 3, 0);
-    grid->addWidget(CodeEdit(group, QStringLiteral("SysPanelLabel1"), 6, true), 3, 1, 1, 2);
-    grid->addWidget(PageKit::Label(group, QStringLiteral("Label71")), 4, 0);
-    grid->addWidget(CodeEdit(group, QStringLiteral("NewSysPassLabel1"), 6, true, false), 4, 1, 1,
-                    2);
-    grid->addWidget(PageKit::Label(group, QStringLiteral("Label125")), 5, 0);
-    grid->addWidget(CodeEdit(group, QStringLiteral("NewSysPassLabel2"), 6, true, false), 5, 1, 1,
-                    2);
+    LabelledEdit(grid, 3, group, "Label69",
+                 CodeEdit(group, QStringLiteral("SysPanelLabel1"), 6, true), 2);
+    LabelledEdit(grid, 4, group, "Label71",
+                 CodeEdit(group, QStringLiteral("NewSysPassLabel1"), 6, true, false), 2);
+    LabelledEdit(grid, 5, group, "Label125",
+                 CodeEdit(group, QStringLiteral("NewSysPassLabel2"), 6, true, false), 2);
     grid->setColumnStretch(1, 1);
     return group;
 }

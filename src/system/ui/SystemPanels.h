@@ -15,7 +15,7 @@ QWidget* BuildModeGroup(QWidget* parent);
 QWidget* BuildPresetGroup(QWidget* parent);
 // "Main Volume" tab: quick recall of user modes 1 to 4, the list of modes 5 to 16 and the six
 // factory modes.
-QWidget* BuildQuickRecallGroup(QWidget* parent);
+QWidget* BuildQuickRecallGroup(QWidget* parent, Binder& binder);
 
 // "Volume Set" tab: the panel lock and volume-limit switches and the panel code change.
 QWidget* BuildPanelLockGroup(QWidget* parent, Binder& binder);

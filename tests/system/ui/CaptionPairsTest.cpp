@@ -163,7 +163,10 @@ const Pair DesignPairs[] = {
     {"Label61", "调用出厂模式时候，音量不会变化", "The factory pattern volume will not change\n"},
     {"Label60", "调用用户模式：", "User mode setting："},
     {"Label62", "音量跟随", "Main volume"},
-    {"Label63", "警告：音量跟随功能，如果控制不好则\n可能导致音量突然增大，对你的系统有\n破坏性的影响，建议禁用，慎用！！！", "Warning:Please use carefully,\noverloaded signal will cause \ndamage to the system."},
+    {"Label63",
+     "警告：音量跟随功能，如果控制不好则\n可能导致音量突然增大，对你的系统有\n破坏性的影响，建议禁"
+     "用，慎用！！！",
+     "Warning:Please use carefully,\noverloaded signal will cause \ndamage to the system."},
     {"AdvTabSheet2", "音量控制", "Volume Set"},
     {"Label64", "面板键盘自动锁定", "Key panel lock "},
     {"Label112", "效果最大音量", "Max effect volume "},
@@ -237,8 +240,9 @@ const std::pair<const char*, const char*> Aliases[] = {{"Label148", "SysUserBtn"
                                                        {"Label149", "SysManagerBtn"}};
 // Value labels: their text is a volume, written while a handle is dragged.
 const char* const ValueLabels[] = {"musLabel", "micLabel", "EffLabel"};
-// Buttons still to come with the whole-unit preset files.
-const char* const NotYetBuilt[] = {"RzBmpButton24", "RzBmpButton25"};
+// Buttons the caption table names that the design gives neither a place nor an action: the
+// window leaves them out rather than show buttons that do nothing.
+const char* const WithoutAction[] = {"RzBmpButton24", "RzBmpButton25"};
 
 // What a person sees: blanks at either end are layout, and so are the line breaks and spaces
 // of a text that wraps to its label's width.
@@ -287,7 +291,7 @@ TEST_F(CaptionPairs, EveryDesignPairIsShownInBothLanguages)
         for (const Pair& pair : DesignPairs) {
             if (std::count_if(std::begin(ValueLabels), std::end(ValueLabels),
                               [&](const char* v) { return qstrcmp(v, pair.control) == 0; }) ||
-                std::count_if(std::begin(NotYetBuilt), std::end(NotYetBuilt),
+                std::count_if(std::begin(WithoutAction), std::end(WithoutAction),
                               [&](const char* v) { return qstrcmp(v, pair.control) == 0; }))
                 continue;
             Pair expected = pair;
