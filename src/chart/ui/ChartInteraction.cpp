@@ -49,6 +49,7 @@ void ChartInteraction::markerPressed(ChartMarker* marker, Qt::MouseButton button
             m_curve.MarkerDragActive = false;
             return;
         }
+        m_chart.setSelectedMarker(m_dragMarker); // the keys go on with the marker picked
         startGesture();
         if (m_dragMarker >= FilterMarkers) {
             if (FilterTypeSlots(block, nullptr, nullptr))
@@ -61,6 +62,7 @@ void ChartInteraction::markerPressed(ChartMarker* marker, Qt::MouseButton button
     m_curve.MarkerDragActive = false;
     if (button != Qt::RightButton || m_editor.markersLocked() || m_dragMarker >= FilterMarkers)
         return;
+    m_chart.setSelectedMarker(m_dragMarker);
     m_editor.selectBand(m_dragMarker, BandField::PeakQ);
     m_rightStepMode = true;
     startGesture();
