@@ -7,6 +7,7 @@
 #include "app/WindowPanels.h"
 #include "app/WindowState.h"
 #include "chart/ui/ChartInteraction.h"
+#include "chart/ui/ChartKeyboard.h"
 #include "core/DiagnosticLog.h"
 #include "core/Language.h"
 #include "core/ParameterModel.h"
@@ -108,12 +109,13 @@ TForm1::TForm1(ParameterModel& model, DeviceTexts& texts, Language& language, Di
     pageArea->addWidget(m_pageControl, 1);
 
     // 2 to 6. The chart panel, the response chart with its markers, image and cached
-    //         background, the curve and dragging on it, and the spectrum behind the curve.
+    //         background, the curve, dragging and keys on it, and the spectrum behind the curve.
     auto* chartPanel = new QWidget(this);
     chartPanel->setObjectName(QStringLiteral("AdvPanel1"));
     m_chart = new ResponseChart(chartPanel, chartPanel);
     m_curve = std::make_unique<CurveDrawer>(model, *m_chart, *m_wing);
     m_chartInteraction = std::make_unique<ChartInteraction>(model, *m_chart, *m_curve, *m_wing);
+    m_chartKeyboard = std::make_unique<ChartKeyboard>(model, *m_chart, *m_curve, *m_wing, language);
     m_canvas = std::make_unique<ChartCanvas>(
         *m_chart, *m_curve, [this] { DrawBlockCurve(AllBands, m_wing->navigation().ChartBlock); });
     m_spectrum = std::make_unique<SpectrumDisplay>(*m_canvas);

@@ -14,6 +14,7 @@ namespace aec {
 
 class ChartCanvas;
 class ChartInteraction;
+class ChartKeyboard;
 class CurveDrawer;
 class DeviceTexts;
 class DiagnosticLog;
@@ -112,6 +113,7 @@ private:
     ResponseChart* m_chart = nullptr;
     std::unique_ptr<CurveDrawer> m_curve;
     std::unique_ptr<ChartInteraction> m_chartInteraction;
+    std::unique_ptr<ChartKeyboard> m_chartKeyboard;
     std::unique_ptr<ChartCanvas> m_canvas;
     std::unique_ptr<SpectrumDisplay> m_spectrum;
     std::unique_ptr<PresetControls> m_presets;

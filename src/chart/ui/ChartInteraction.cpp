@@ -1,6 +1,7 @@
 #include "chart/ui/ChartInteraction.h"
 
 #include "chart/BandEditor.h"
+#include "chart/MarkerRules.h"
 #include "chart/ui/CurveDrawer.h"
 #include "chart/ui/ResponseChart.h"
 #include "core/ParameterModel.h"
@@ -12,25 +13,7 @@
 namespace aec {
 namespace {
 
-constexpr double LowestMarkerFrequency = 19.5;
-constexpr double HighestFrequency = 20600;
-constexpr int DynamicEqGainFloor = -12;
 constexpr int RightStepPixels = 3;
-
-// Which markers a page (by its index) lets move freely; the others move sideways only, or not
-// at all.
-struct PageMarkers
-{
-    int page;
-    int freeCount;
-    bool othersSideways;
-    bool passBlocksAll; // while the EQ pass is on, even the filter markers stay
-};
-constexpr PageMarkers PageRules[] = {
-    {0, 15, true, true},  {1, 20, true, false}, {2, 7, true, false},
-    {3, 10, true, false}, {4, 5, false, false}, {8, 3, false, false},
-};
-constexpr int DynamicEqPage = 8;
 constexpr int FilterMarkers = 20;  // markers 20 and 21 are the high- and low-pass filters
 constexpr int SteppedMarkers = 15; // right-button stepping acts on these markers
 
@@ -66,6 +49,7 @@ void ChartInteraction::markerPressed(ChartMarker* marker, Qt::MouseButton button
             m_curve.MarkerDragActive = false;
             return;
         }
+        m_chart.setSelectedMarker(m_dragMarker); // the keys go on with the marker picked
         startGesture();
         if (m_dragMarker >= FilterMarkers) {
             if (FilterTypeSlots(block, nullptr, nullptr))
@@ -78,6 +62,7 @@ void ChartInteraction::markerPressed(ChartMarker* marker, Qt::MouseButton button
     m_curve.MarkerDragActive = false;
     if (button != Qt::RightButton || m_editor.markersLocked() || m_dragMarker >= FilterMarkers)
         return;
+    m_chart.setSelectedMarker(m_dragMarker);
     m_editor.selectBand(m_dragMarker, BandField::PeakQ);
     m_rightStepMode = true;
     startGesture();
@@ -126,18 +111,13 @@ void ChartInteraction::markerMoved(ChartMarker* marker, QPoint at)
     int dx = at.x() - m_pressPoint.x();
     int dy = at.y() - m_pressPoint.y();
     const int page = m_editor.chartPage();
-    for (const PageMarkers& rule : PageRules) {
-        if (rule.page != page)
-            continue;
-        const bool free = m_dragMarker < rule.freeCount;
-        if (m_editor.eqPassOn() && (free || rule.passBlocksAll))
-            return;
-        if (!free) {
-            dy = 0;
-            if (!rule.othersSideways)
-                dx = 0;
-        }
-    }
+    const MarkerMotion motion = MarkerMotionOn(page, m_dragMarker, m_editor.eqPassOn());
+    if (motion.held)
+        return;
+    if (!motion.upDown)
+        dy = 0;
+    if (!motion.sideways)
+        dx = 0;
     const int s = marker->height() / 2;
     const ChartMapper& m = m_chart.mapper();
     int left = marker->x() + dx;
@@ -149,22 +129,22 @@ void ChartInteraction::markerMoved(ChartMarker* marker, QPoint at)
         else if (left > m.width() - marker->height())
             left = m.width() - marker->height();
     }
-    if (left < m.FreqToX(LowestMarkerFrequency) - s)
-        left = Nearest(m.FreqToX(LowestMarkerFrequency)) - s;
+    if (left < m.FreqToX(MarkerLimits::LowestFrequency) - s)
+        left = Nearest(m.FreqToX(MarkerLimits::LowestFrequency)) - s;
     // Limited as a real number before rounding to whole hertz: far beyond the right edge the
     // frequency no longer fits an integer. Above 20600.5 Hz it would round above the top.
     double frequency = m.XToFreq(left + s);
-    if (frequency > HighestFrequency + 0.5) {
-        frequency = HighestFrequency;
-        left = Nearest(m.FreqToX(HighestFrequency) - s);
+    if (frequency > MarkerLimits::HighestFrequency + 0.5) {
+        frequency = MarkerLimits::HighestFrequency;
+        left = Nearest(m.FreqToX(MarkerLimits::HighestFrequency) - s);
     } else {
         frequency = Nearest(frequency);
     }
     double gain = m.YToDb(top + s);
     gain = std::clamp(gain, double(ChartAxis::MinDb), double(ChartAxis::MaxDb));
-    if (page == DynamicEqPage && gain < DynamicEqGainFloor) {
-        gain = DynamicEqGainFloor;
-        top = Nearest(m.DbToY(DynamicEqGainFloor) - s);
+    if (page == MarkerLimits::DynamicEqPage && gain < MarkerLimits::DynamicEqGainFloor) {
+        gain = MarkerLimits::DynamicEqGainFloor;
+        top = Nearest(m.DbToY(MarkerLimits::DynamicEqGainFloor) - s);
     }
     marker->move(left, top);
 

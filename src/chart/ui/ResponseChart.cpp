@@ -1,7 +1,9 @@
 #include "chart/ui/ResponseChart.h"
 
 #include "chart/CardinalSpline.h"
+#include "widgets/ParamWidgets.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -15,6 +17,8 @@ const QColor PlotColour(238, 238, 238);
 const QColor GridMajorColor(210, 210, 210);
 const QColor GridMinorColor(220, 220, 220);
 const QColor AxisLabelColour(161, 161, 161);
+const QColor FocusRingColour(255, 102, 0); // the curve's colour
+constexpr double FocusRingRadius = ChartMarker::Size / 2.0 + 4;
 constexpr double CurveTension = 0.4;
 constexpr double CurvePenWidth = 1.8;
 // Anti-aliased wide pens are slow on one long path; short sub-paths join seamlessly.
@@ -90,6 +94,7 @@ ResponseChart::ResponseChart(QWidget* chartPanel, QWidget* parent)
     setObjectName(QStringLiteral("AdvPanel2"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(300, 120);
     for (int i = 0; i < MarkerCount; ++i) {
         m_markers[static_cast<std::size_t>(i)] = new ChartMarker(i, this);
@@ -205,10 +210,65 @@ void ResponseChart::drawCurve(const std::array<QPoint, ChartAxis::Columns>& poin
     }
 }
 
+void ResponseChart::setSelectedMarker(int index)
+{
+    if (index == m_selectedMarker)
+        return;
+    m_selectedMarker = index;
+    update();
+}
+
 void ResponseChart::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.drawImage(0, 0, m_image);
+    if (!hasFocus() || m_selectedMarker < 0 || m_selectedMarker >= MarkerCount)
+        return;
+    const ChartMarker* selected = marker(m_selectedMarker);
+    if (selected->isHidden())
+        return;
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(FocusRingColour, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRectF(selected->geometry()).center(), FocusRingRadius, FocusRingRadius);
+}
+
+bool ResponseChart::event(QEvent* event)
+{
+    // The chart's own keys are not the window's shortcuts; letters and the undo keys stay theirs.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (PassWindowKeysToShortcuts(key))
+            return true;
+        if (ChartKeyCommandOf(key->key(), key->modifiers()).action !=
+            ChartKeyCommand::Action::None) {
+            key->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
+void ResponseChart::keyPressEvent(QKeyEvent* event)
+{
+    const ChartKeyCommand command = ChartKeyCommandOf(event->key(), event->modifiers());
+    if (command.action == ChartKeyCommand::Action::None) {
+        QWidget::keyPressEvent(event); // on to the window
+        return;
+    }
+    emit keyCommand(command);
+}
+
+void ResponseChart::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ResponseChart::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void ResponseChart::resizeEvent(QResizeEvent* event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/ChartKeys.h"
 #include "chart/ChartMapper.h"
 
 #include <QImage>
@@ -43,7 +44,9 @@ private:
 
 // The response chart: the plot panel AdvPanel2 whose whole surface is the chart image Image1,
 // with its cached grid background, the band markers and the info label; the axis labels sit
-// on the chart panel around it. Every redraw starts from the cached background.
+// on the chart panel around it. Every redraw starts from the cached background. It takes the
+// keyboard focus and hands its keys on as commands; while it has the focus, a ring marks the
+// selected marker.
 class ResponseChart : public QWidget
 {
     Q_OBJECT
@@ -66,14 +69,24 @@ public:
     // The chart's current picture is on the screen at the next paint.
     void present() { update(); }
 
+    // The marker keys act on (0 to 21), or -1 for none.
+    int selectedMarker() const { return m_selectedMarker; }
+    void setSelectedMarker(int index);
+
 signals:
     // The image changed size: the curves must be drawn again.
     void resized();
     // Pointer events on the image itself (not on a marker).
     void imageMouseMoved(Qt::MouseButtons buttons, QPoint at);
     void imageRightReleased(QPoint at);
+    // A key of the chart's own was pressed while it had the focus.
+    void keyCommand(const aec::ChartKeyCommand& command);
 
 protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -90,6 +103,7 @@ private:
     std::array<ChartMarker*, MarkerCount> m_markers{};
     std::array<QLabel*, 21> m_axisLabels{};
     QLabel* m_infoLabel;
+    int m_selectedMarker = -1;
 };
 
 } // namespace aec

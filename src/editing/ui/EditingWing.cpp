@@ -24,6 +24,7 @@
 #include <QStackedWidget>
 
 #include <utility>
+#include <vector>
 
 namespace aec {
 
@@ -308,6 +309,31 @@ void EditingWing::stepCurrentEdit(StepCode step)
 {
     if (EditBinding* edit = m_focus->current())
         edit->StepCurrentEdit(step);
+}
+
+void EditingWing::resetBand(int entry)
+{
+    const int block = m_navigation.ChartBlock;
+    if (entry < 0 || entry >= EqBandCount[std::size_t(block)])
+        return;
+    // Only the fields away from their defaults, as a drag sends only what it changes.
+    std::vector<std::pair<ParamAddress, int>> changes;
+    for (int f = 0; f < 5; ++f) {
+        const auto field = static_cast<BandField>(f);
+        const ParamAddress address = MakeAddress(block, BandSlot(block, entry, field));
+        const int value = DefaultBandValue(block, entry, field);
+        if (m_model.view.at(address) != value)
+            changes.emplace_back(address, value);
+    }
+    // A label without changes would name the next step instead.
+    if (changes.empty())
+        return;
+    const BilingualText where = chartInstance();
+    m_history->labelStep({QStringLiteral("频段%1复位：").arg(entry + 1) + where.chinese,
+                          QStringLiteral("Band %1 reset: ").arg(entry + 1) + where.english});
+    ChangeBatch batch(m_model);
+    for (const auto& [address, value] : changes)
+        m_model.set(address, value, Origin::Person);
 }
 
 } // namespace aec

@@ -90,6 +90,7 @@ public:
     void selectBand(int entry, BandField field) override;
     void setBandValue(int entry, BandField field, int value) override;
     void stepCurrentEdit(StepCode step) override;
+    void resetBand(int entry) override;
     void dragStarted() override;
     void dragEnded() override;
 

@@ -1,4 +1,4 @@
-// Editing on the response chart with the pointer, on a real window offscreen.
+// Editing on the response chart with the pointer and by keys, on a real window offscreen.
 #include "chart/ui/ChartInteraction.h"
 #include "app/TForm1.h"
 #include "chart/ui/CurveDrawer.h"
@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTest>
 
 #include <vector>
 
@@ -301,6 +302,162 @@ TEST_F(ChartDrag, ClickingABandsNumberSelectsItsFrequencyEditAndShowsItsValues)
     EXPECT_EQ(current->edit(), window.findChild<QWidget*>(QStringLiteral("MusFreEdit4")));
     EXPECT_TRUE(window.wing().focus().wheelArmed());
     EXPECT_EQ(window.wing().highlight().selectedBand(0), 3);
+}
+
+// The chart focused and driven by its keys, as a person without a pointer does.
+class ChartByKeys : public ChartDrag
+{
+protected:
+    ChartByKeys()
+    {
+        QApplication::setActiveWindow(&window);
+        chart->setFocus();
+    }
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(chart, Qt::Key(key), modifiers);
+    }
+    EditHistory& history = window.wing().history();
+    static constexpr Qt::KeyboardModifiers Ctrl = Qt::ControlModifier;
+    static constexpr Qt::KeyboardModifiers CtrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+};
+
+// Band 3 of the music block: frequency, gain and Q at addresses 21, 22 and 23.
+TEST_F(ChartByKeys, KeysAloneChooseABandStepItAsADragWouldAndEachPressIsOneUndoStep)
+{
+    const ParamStore defaults = model.store;
+    const int frequency = model.store.at(0, 21);
+    const int q = model.store.at(0, 23);
+    key(Qt::Key_3);
+    const int steps = history.stack().count();
+    sender.sent.clear();
+    key(Qt::Key_Right, Ctrl);
+    EXPECT_EQ(sender.sent, (std::vector<std::pair<int, int>>{{21, frequency + 1}}));
+    key(Qt::Key_Up, CtrlShift);
+    key(Qt::Key_Down, Ctrl);
+    EXPECT_EQ(text("MusGainEdit3"), QStringLiteral("1.8dB"));
+    key(Qt::Key_Plus);
+    EXPECT_EQ(model.store.at(0, 23), q + 1);
+    EXPECT_EQ(history.stack().count(), steps + 4);
+    EXPECT_TRUE(history.undoText().english.contains(QStringLiteral("band 3 Q")));
+
+    // Home: the band's defaults, only the fields that differ, one named step.
+    sender.sent.clear();
+    key(Qt::Key_Home);
+    EXPECT_EQ(model.store, defaults);
+    EXPECT_EQ(sender.sent.size(), 3u);
+    EXPECT_TRUE(history.undoText().english.startsWith(QStringLiteral("Band 3 reset")));
+    history.undo();
+    EXPECT_EQ(text("MusGainEdit3"), QStringLiteral("1.8dB"));
+
+    // Left and Right go round the markers shown: bands 1 to 15, then the two filters.
+    key(Qt::Key_1);
+    key(Qt::Key_Left);
+    EXPECT_EQ(chart->selectedMarker(), 21);
+}
+
+// The top frequency and the dynamic EQ's -12 dB floor, just inside and beyond them.
+TEST_F(ChartByKeys, KeyStepsStopWhereADragStops)
+{
+    drag(0, 2000, 0);
+    key(Qt::Key_1);
+    key(Qt::Key_Left, Ctrl);
+    EXPECT_EQ(model.store.at(0, 11), 360);
+    key(Qt::Key_Right, Ctrl);
+    key(Qt::Key_Right, Ctrl);
+    EXPECT_EQ(text("MusFreEdit1"), QStringLiteral("20600Hz"));
+    for (const int k : {-10, 1, 1, 1, 1, 1, 10})
+        key(k > 0 ? Qt::Key_Right : Qt::Key_Left, std::abs(k) == 10 ? CtrlShift : Ctrl);
+    EXPECT_EQ(model.store.at(0, 11), 361) << "ten steps from five below the top";
+
+    tab(1);
+    drag(1, 0, 2000);
+    chart->setFocus();
+    key(Qt::Key_2);
+    key(Qt::Key_Up, Ctrl);
+    EXPECT_EQ(text("DEQGainEdit2"), QStringLiteral("-11.8dB"));
+    key(Qt::Key_Down, Ctrl);
+    sender.sent.clear();
+    key(Qt::Key_Down, CtrlShift);
+    EXPECT_EQ(text("DEQGainEdit2"), QStringLiteral("-12.0dB"));
+    EXPECT_TRUE(sender.sent.empty());
+}
+
+TEST_F(ChartByKeys, KeysLeaveALockedOrHeldMarkerWhereItIsAndFiltersOnlySideways)
+{
+    key(Qt::Key_4);
+    key(Qt::Key_Up, Ctrl);
+    auto* pass = window.findChild<TwoStateButton*>(QStringLiteral("MusEQAllpassBtn"));
+    pass->click();
+    const ParamStore held = model.store;
+    for (const int k : {Qt::Key_Right, Qt::Key_Up})
+        key(k, Ctrl);
+    key(Qt::Key_Plus);
+    key(Qt::Key_Home);
+    EXPECT_EQ(model.store, held);
+    pass->click();
+    key(Qt::Key_Home);
+    EXPECT_EQ(text("MusGainEdit4"), QStringLiteral("0.0dB")) << "free again";
+
+    key(Qt::Key_1);
+    key(Qt::Key_Left);
+    key(Qt::Key_Left);
+    const int top = chart->marker(20)->y();
+    const int highPass = model.store.at(0, 5);
+    key(Qt::Key_Up, Ctrl);
+    key(Qt::Key_Right, Ctrl);
+    EXPECT_EQ(chart->marker(20)->y(), top);
+    EXPECT_EQ(model.store.at(0, 5), highPass + 1);
+
+    model.store.at(0, 160) = 0; // automatic operation locks the output page's markers
+    tab(5);
+    chart->setFocus();
+    const QString before = text("MainFreEdit2");
+    key(Qt::Key_2);
+    key(Qt::Key_Right, Ctrl);
+    EXPECT_EQ(text("MainFreEdit2"), before);
+    model.store.at(0, 160) = 1;
+    key(Qt::Key_2);
+    key(Qt::Key_Right, Ctrl);
+    EXPECT_NE(text("MainFreEdit2"), before);
+}
+
+// The volume letters, undo and redo and Ctrl+Tab reach the window; the chart is named in the
+// caption language and rings the marker the mouse picked while it has the focus.
+TEST_F(ChartByKeys, WindowKeysPassTheChartIsNamedAndTheChosenMarkerRinged)
+{
+    model.store.at(29, 1) = 40; // the music volume, below its maximum
+    model.store.at(29, 6) = 84;
+    window.wing().RefreshBlock(29);
+    key(Qt::Key_Q);
+    EXPECT_EQ(window.findChild<ParamSlider*>(QStringLiteral("SysMusNormalVolBar"))->value(), 41);
+    key(Qt::Key_3);
+    const QString frequency = text("MusFreEdit3");
+    key(Qt::Key_Right, Ctrl);
+    key(Qt::Key_Z, Ctrl);
+    EXPECT_EQ(text("MusFreEdit3"), frequency);
+    key(Qt::Key_Y, Ctrl);
+    EXPECT_NE(text("MusFreEdit3"), frequency);
+    QKeyEvent next(QEvent::KeyPress, Qt::Key_Tab, Ctrl);
+    QApplication::sendEvent(chart, &next);
+    EXPECT_FALSE(next.isAccepted());
+
+    EXPECT_EQ(chart->accessibleName(), QStringLiteral("EQ response chart"));
+    EXPECT_TRUE(chart->accessibleDescription().contains(QStringLiteral("Ctrl+Up/Down")));
+    window.SetCaptionLanguage(1);
+    EXPECT_EQ(chart->accessibleName(), QStringLiteral("均衡响应曲线图"));
+
+    drag(4, 0, 0);
+    EXPECT_EQ(chart->selectedMarker(), 4);
+    chart->setFocus();
+    const QPoint above = chart->marker(4)->geometry().center() + QPoint(0, -11);
+    const auto ringAbove = [&] {
+        const QColor c = chart->grab().toImage().pixelColor(above);
+        return c.red() > 230 && c.green() < 140 && c.blue() < 60; // the curve's orange
+    };
+    EXPECT_TRUE(ringAbove());
+    chart->clearFocus();
+    EXPECT_FALSE(ringAbove());
 }
 
 } // namespace
