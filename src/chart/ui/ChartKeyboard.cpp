@@ -6,6 +6,7 @@
 #include "chart/ui/ResponseChart.h"
 #include "core/Language.h"
 #include "core/ParameterModel.h"
+#include "core/ParameterNames.h"
 
 #include <algorithm>
 
@@ -32,9 +33,29 @@ ChartKeyboard::ChartKeyboard(const ParameterModel& model, ResponseChart& chart, 
     showTexts();
 }
 
+// The name carries the selected band and its values, so that a screen reader says what a key
+// chose or changed ("EQ response chart, Music EQ band 3: 125.0Hz 2.0dB 1.00").
 void ChartKeyboard::showTexts()
 {
-    m_chart.setAccessibleName(m_language.pick(ChartName));
+    QString name = m_language.pick(ChartName);
+    const int marker = m_chart.hasFocus() ? currentMarker() : -1;
+    QStringList values;
+    QString band;
+    for (const BandField field : {BandField::Frequency, BandField::Gain, BandField::PeakQ}) {
+        const int slot = marker >= 0 ? valueSlot(marker, field) : -1;
+        if (slot < 0)
+            continue;
+        const ParamAddress view = MakeAddress(m_editor.chartBlock(), slot);
+        const ParamAddress device = m_model.ViewToDeviceAddress(view);
+        values << DeviceValueText(device, m_model.view.at(m_editor.chartBlock(), slot));
+        if (const std::optional<DeviceParameter> described = DescribeDeviceAddress(device);
+            described && band.isEmpty())
+            band = described->instance.in(m_language.isChinese()) + QLatin1Char(' ') +
+                   described->section.in(m_language.isChinese());
+    }
+    if (!values.isEmpty())
+        name += QStringLiteral(", ") + band + QStringLiteral(": ") + values.join(QLatin1Char(' '));
+    m_chart.setAccessibleName(name);
     m_chart.setAccessibleDescription(m_language.pick(ChartKeyList));
 }
 
@@ -86,6 +107,7 @@ void ChartKeyboard::apply(const ChartKeyCommand& command)
     case Action::ResetBand:
         if (const int marker = currentMarker(); marker >= 0 && marker < HighPassEntry)
             m_editor.resetBand(marker);
+        showTexts();
         break;
     case Action::None:
         break;
@@ -102,6 +124,7 @@ void ChartKeyboard::select(int marker)
     const int entry =
         marker < HighPassEntry ? marker : EqBandCount[std::size_t(block)] + marker - HighPassEntry;
     m_curve.DrawBlockCurve(entry, block);
+    showTexts();
 }
 
 int ChartKeyboard::valueSlot(int marker, BandField field) const
@@ -148,6 +171,7 @@ void ChartKeyboard::step(BandField field, int delta)
     m_editor.dragStarted();
     m_editor.setBandValue(marker, field, stepped);
     m_editor.dragEnded();
+    showTexts();
 }
 
 } // namespace aec
