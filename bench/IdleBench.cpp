@@ -69,7 +69,7 @@ int main(int argc, char* argv[])
     clock.start();
     RunEventsFor(seconds * 1000);
     const aec::bench::ProcessUsage after = aec::bench::ProcessUsage::Now();
-    const double wall = clock.elapsed() / 1000.0;
+    const double wall = static_cast<double>(clock.elapsed()) / 1000.0;
     const double share = 100.0 * (after.cpuSeconds - before.cpuSeconds) / wall;
     std::printf("online and idle for %.1f s: %.3f s of processor time, %.2f %% of a core "
                 "(goal: under 0.3 %%); still online: %s\n",

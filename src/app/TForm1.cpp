@@ -26,6 +26,7 @@
 #include "widgets/EditFocus.h"
 #include "widgets/WindowStyle.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -50,7 +51,8 @@ QStackedWidget* BuildPageControl(QWidget* parent, EditingWing& wing)
 {
     auto* pages = new QStackedWidget(parent);
     pages->setObjectName(QStringLiteral("FormPageItem"));
-    for (const Page page : {Page::Music, Page::Microphone, Page::Effect, Page::Output, Page::Hidden})
+    for (const Page page :
+         {Page::Music, Page::Microphone, Page::Effect, Page::Output, Page::Hidden})
         pages->addWidget(wing.page(page));
     for (const char* name : {"AdvTabSheet6_Sub", "AdvTabSheet7_sur"}) {
         auto* sheet = new QWidget(pages);
@@ -99,9 +101,8 @@ TForm1::TForm1(ParameterModel& model, DeviceTexts& texts, Language& language, Di
     m_chart = new ResponseChart(chartPanel, chartPanel);
     m_curve = std::make_unique<CurveDrawer>(model, *m_chart, *m_wing);
     m_chartInteraction = std::make_unique<ChartInteraction>(model, *m_chart, *m_curve, *m_wing);
-    m_canvas = std::make_unique<ChartCanvas>(*m_chart, *m_curve, [this] {
-        DrawBlockCurve(AllBands, m_wing->navigation().ChartBlock);
-    });
+    m_canvas = std::make_unique<ChartCanvas>(
+        *m_chart, *m_curve, [this] { DrawBlockCurve(AllBands, m_wing->navigation().ChartBlock); });
     m_spectrum = std::make_unique<SpectrumDisplay>(*m_canvas);
     m_curve->spectrumOverlay = [this] {
         if (m_spectrum->SpectrumOn == 1)
@@ -139,6 +140,12 @@ TForm1::TForm1(ParameterModel& model, DeviceTexts& texts, Language& language, Di
     }
     Timer1.setInterval(10);
     connect(&Timer1, &QTimer::timeout, this, &TForm1::tick);
+    // The timer sleeps while it has nothing to do; a marker touched or the spectrum switched
+    // on wakes it.
+    for (int i = 0; i < ResponseChart::MarkerCount; ++i)
+        connect(m_chart->marker(i), &ChartMarker::pressed, this, &TForm1::wakeTimer1);
+    if (auto* spectrum = findChild<QAbstractButton*>(QStringLiteral("PinPPBtn")))
+        connect(spectrum, &QAbstractButton::clicked, this, &TForm1::wakeTimer1);
     connectWindowButtons();
     connectVolumeKeys();
     // 7. The sound capture: a missing input only clears AudioPresent.
@@ -197,8 +204,7 @@ void TForm1::attachSession(LinkSession& session)
     m_presets->setSession(&session);
     m_modes->setSession(&session);
     m_system->setSession(&session);
-    connect(&session, &LinkSession::onlineRefreshRequested, m_wing,
-            &EditingWing::refreshAfterLoad);
+    connect(&session, &LinkSession::onlineRefreshRequested, m_wing, &EditingWing::refreshAfterLoad);
     connect(&session, &LinkSession::modeListRebuildRequested, this,
             [this] { m_modes->FillModeList(); });
     if (auto* identity = findChild<QLabel*>(QStringLiteral("DeviceIDLabel")))
@@ -223,6 +229,15 @@ void TForm1::tick()
 {
     m_chartInteraction->tick();
     m_spectrum->SpectrumTimerTick();
+    if (m_spectrum->SpectrumOn != 1 && !m_curve->MarkerDragActive &&
+        !m_chartInteraction->needsTicks())
+        Timer1.stop();
+}
+
+void TForm1::wakeTimer1()
+{
+    if (m_windowShown && !Timer1.isActive())
+        Timer1.start();
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -317,9 +332,10 @@ void TForm1::connectVolumeKeys()
         Qt::Key key;
         VolumeControls::Channel channel;
         int step;
-    } keys[] = {{Qt::Key_Q, VolumeControls::Music, 1},      {Qt::Key_A, VolumeControls::Music, -1},
-                {Qt::Key_W, VolumeControls::Microphone, 1}, {Qt::Key_S, VolumeControls::Microphone, -1},
-                {Qt::Key_E, VolumeControls::Effect, 1},     {Qt::Key_D, VolumeControls::Effect, -1}};
+    } keys[] = {
+        {Qt::Key_Q, VolumeControls::Music, 1},      {Qt::Key_A, VolumeControls::Music, -1},
+        {Qt::Key_W, VolumeControls::Microphone, 1}, {Qt::Key_S, VolumeControls::Microphone, -1},
+        {Qt::Key_E, VolumeControls::Effect, 1},     {Qt::Key_D, VolumeControls::Effect, -1}};
     for (const auto& k : keys) {
         auto* shortcut = new QShortcut(QKeySequence(k.key), this);
         const auto channel = k.channel;

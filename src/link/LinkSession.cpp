@@ -2,7 +2,9 @@
 
 #include "link/DeviceFrame.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace aec {
 namespace {
@@ -52,6 +54,8 @@ void LinkSession::setTimer(Timer timer, bool on)
     if (m_timers[timer] == on)
         return;
     m_timers[timer] = on;
+    if (timer == HoldTimer)
+        m_holdCountRestarted = false; // the owner's count of ticks starts now
     emit timersChanged();
 }
 
@@ -133,7 +137,7 @@ void LinkSession::forgetLinkActivity()
     m_state.InFlightEntry = 0;
     m_state.PendingAction = Pending::None;
     m_state.RetryCount = 0;
-    m_state.HoldTick = 0;
+    restartHoldCount();
     m_state.TransferRepeats = 0;
     m_flags.ReadyToSend = 0;
     m_flags.RxEvent = LinkFlags::None;
@@ -227,7 +231,8 @@ void LinkSession::SessionEvent(LinkEvent event)
         m_state.LinkState = LinkPhase::NotOnline;
         m_state.PendingAction = Pending::Download;
         m_state.RetryCount = 0;
-        m_state.HoldTick = 0;
+        restartHoldCount();
+        emit holdPlanChanged();
         return;
     case LinkEvent::Online: {
         const int mode = m_model.store.at(Block::Music, 161);
@@ -363,7 +368,7 @@ void LinkSession::SendOrQueue(ParamAddress address, std::int32_t value, bool pac
 {
     if (!isOnline())
         return; // stored only; a later download or edit carries it
-    m_state.HoldTick = 0;
+    restartHoldCount();
     if (m_flags.ReadyToSend == 1 && m_queue.isEmpty()) {
         m_flags.RxEvent = LinkFlags::None;
         m_queue.resetIndexes();
@@ -375,6 +380,7 @@ void LinkSession::SendOrQueue(ParamAddress address, std::int32_t value, bool pac
     // A paced value waits for its acknowledgement before the next parameter goes out.
     if (paced)
         m_flags.ReadyToSend = 0;
+    emit holdPlanChanged();
 }
 
 // Sends one entry of the queue. A mode recall (7682) then waits for its acknowledgement,
@@ -411,10 +417,42 @@ void LinkSession::StoreMode(int index, const QByteArray& name)
     ShowLinkStatus(LinkText::Saving);
     m_state.LinkState = LinkPhase::NotOnline;
     m_state.RetryCount = 0;
+    emit holdPlanChanged();
+}
+
+int LinkSession::holdTicksUntilWork() const
+{
+    // A partial frame needs every tick to notice a quiet line; a mode command or a queued
+    // parameter may go at the next one.
+    const bool workNow = m_receiver.pendingSize() > 0 ||
+                         (m_state.PendingAction != Pending::None && pendingActionDue()) ||
+                         (isOnline() && m_flags.ReadyToSend == 1 && !m_queue.isEmpty());
+    if (workNow)
+        return 1;
+    // Otherwise the tick at which HoldTick reaches its limit (keep-alive, retry) is next.
+    return std::max(1, HoldTickLimit - m_state.HoldTick);
+}
+
+// Ticks slept through only count; they count for nothing when the count started again since.
+void LinkSession::passHoldTicks(int ticks)
+{
+    if (std::exchange(m_holdCountRestarted, false))
+        return;
+    for (int i = 0; i < ticks; ++i)
+        m_state.HoldTick = m_state.HoldTick <= HoldTickLimit ? m_state.HoldTick + 1 : HoldTickLimit;
+}
+
+// The ticks before the one that acts were planned after the latest input: they all count.
+void LinkSession::HoldTimerTicks(int ticks)
+{
+    m_holdCountRestarted = false;
+    passHoldTicks(ticks - 1);
+    HoldTimerTimer();
 }
 
 void LinkSession::HoldTimerTimer()
 {
+    m_holdCountRestarted = false;
     m_receiver.lineTick(TimerPeriodMs[HoldTimer]);
     SessionState& s = m_state;
     s.HoldTick = s.HoldTick <= HoldTickLimit ? s.HoldTick + 1 : HoldTickLimit;
@@ -492,6 +530,7 @@ void LinkSession::keepAlive()
 void LinkSession::ComPortRxChar(QByteArrayView bytes)
 {
     m_receiver.receive(bytes);
+    emit holdPlanChanged();
 }
 
 } // namespace aec

@@ -89,6 +89,15 @@ public:
     void HoldTimerTimer(); // send queue, pending mode commands, keep-alive, every 20 ms
     void ComPortRxChar(QByteArrayView bytes);
 
+    // Online and idle, most HoldTimer ticks only count towards the next keep-alive. The owner
+    // may let its timer sleep through them: holdTicksUntilWork() ticks from now, the last one
+    // may act and the others only count. Ticks slept through are handed over with
+    // passHoldTicks() before the next tick, or together with it by HoldTimerTicks(); an input
+    // that changes the plan (bytes, an edit, a mode command) emits holdPlanChanged().
+    int holdTicksUntilWork() const;
+    void passHoldTicks(int ticks);
+    void HoldTimerTicks(int ticks);
+
     void SessionEvent(LinkEvent event);
     // Sends a parameter at once, or queues it behind the acknowledgement awaited; a paced one
     // holds the next back until its own acknowledgement.
@@ -123,6 +132,8 @@ signals:
     // Event 3: rebuild the list of stored modes, keeping the selected entry.
     void modeListRebuildRequested();
     void mainWindowShowRequested();
+    // An input may have brought the HoldTimer's work closer (see holdTicksUntilWork()).
+    void holdPlanChanged();
 
 private:
     void setTimer(Timer timer, bool on);
@@ -150,6 +161,12 @@ private:
     void requestStep(int times);
     void advanceTransfer();
     void keepAlive();
+    // HoldTick starts again from 0 outside a tick: ticks slept through before are void.
+    void restartHoldCount()
+    {
+        m_state.HoldTick = 0;
+        m_holdCountRestarted = true;
+    }
 
     ParameterModel& m_model;
     SerialLine& m_port;
@@ -169,6 +186,7 @@ private:
     bool m_linkedLook = false;
     bool m_dialogVisible = false;
     int m_acknowledgementBaseline = 0; // writes sent less acknowledgements received, settled
+    bool m_holdCountRestarted = false;
 };
 
 } // namespace aec

@@ -82,6 +82,16 @@ TEST_F(ControllerEndToEnd, FirstShowingStartsTheSearchAndTheLinkLoadsEditsAndUnl
     EXPECT_EQ(controller->texts().DeviceIdentity, QStringLiteral("51A3160B"));
     EXPECT_FALSE(session().isDialogVisible());
 
+    // Idle, the timers wake the program for the keep-alive about once a second, not fifty
+    // and a hundred times.
+    const int wakeUps = controller->link().holdWakeUps();
+    const int frames = host->processor().framesReceived();
+    RunFor(3000);
+    EXPECT_LT(controller->link().holdWakeUps() - wakeUps, 12);
+    EXPECT_GE(host->processor().framesReceived() - frames, 2) << "keep-alives go on";
+    EXPECT_FALSE(controller->mainWindow().ticking());
+    EXPECT_TRUE(session().isOnline());
+
     controller->model().SetParameter(MakeAddress(2, 11), 1000);
     EXPECT_TRUE(RunUntil([this] { return memory().value(2, 11) == 1000; }, 2000));
 

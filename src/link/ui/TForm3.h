@@ -3,6 +3,7 @@
 #include "link/LinkSession.h"
 #include "platform/SerialPortAdapter.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -11,7 +12,9 @@
 namespace aec {
 
 // The serial link holder: owns the port ComPort, the link session and the session's three
-// timers, and never shows. The timers follow the session's switches.
+// timers, and never shows. The timers follow the session's switches; the HoldTimer sleeps
+// through the ticks that would only count (see LinkSession::holdTicksUntilWork) on the grid of
+// 20 ms it would have ticked on, so an idle link wakes the program about once a second.
 class TForm3 : public QObject
 {
     Q_OBJECT
@@ -29,14 +32,25 @@ public:
     // The main window closes: unlink an online processor and let the frame leave.
     void FormCloseQuery();
 
+    // HoldTimer timeouts so far: what an idle link costs in wake-ups.
+    int holdWakeUps() const { return m_holdWakeUps; }
+
 private:
     void followTimers();
+    void holdTimeout();
+    void holdPlanChanged();
+    void planHold();
 
     SerialPortAdapter m_port;
     LinkSession m_session;
     QTimer Timer1;
     QTimer Timer2;
     QTimer HoldTimer;
+    QElapsedTimer m_clock;
+    qint64 m_holdGridMs = 0; // the grid point of the last tick run or passed
+    int m_holdTicksPlanned = 1;
+    int m_holdWakeUps = 0;
+    bool m_inHoldTick = false;
 };
 
 } // namespace aec
