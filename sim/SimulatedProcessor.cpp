@@ -111,6 +111,7 @@ void SimulatedProcessor::handleFrame(const QByteArray& frame)
     ++m_framesReceived;
     if (m_faults.hangUpAfterFrames >= 0 && m_framesReceived > m_faults.hangUpAfterFrames) {
         m_hungUp = true;
+        m_faults.hangUpAfterFrames = -1;
         emit hangUpRequested();
         return;
     }
@@ -283,6 +284,13 @@ QByteArray SimulatedProcessor::garbage()
         bytes.append(static_cast<char>(byte(m_random)));
     }
     return bytes;
+}
+
+void SimulatedProcessor::restoreLine()
+{
+    m_hungUp = false;
+    m_linked = false;
+    m_pending.clear();
 }
 
 void SimulatedProcessor::transmitNoise(const QByteArray& bytes)

@@ -30,6 +30,9 @@ public:
     void receive(QByteArrayView bytes);
     // Puts bytes on the line between answers, as noise on the line would.
     void transmitNoise(const QByteArray& bytes);
+    // The line is up again (after a hang-up, or a new connection): half-received bytes are
+    // forgotten and the controller has to link again. A hang-up fault happens only once.
+    void restoreLine();
 
     int framesReceived() const { return m_framesReceived; }
     int badChecksumsReceived() const { return m_badChecksums; }

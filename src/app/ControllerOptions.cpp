@@ -8,7 +8,8 @@ void AddControllerOptions(QCommandLineParser& parser)
         {QStringLiteral("port"),
          QStringLiteral("Try the serial device PATH first when searching for the processor. "
                         "Repeat for several. For devices the system does not list, such as "
-                        "pseudo-terminals and Bluetooth serial ports."),
+                        "pseudo-terminals and Bluetooth serial ports, and for a processor "
+                        "behind a serial-to-network server: tcp://HOST:PORT."),
          QStringLiteral("PATH")},
         {QStringLiteral("demo"),
          QStringLiteral("Start a simulated processor inside the program and try it first, to "

@@ -30,14 +30,14 @@ TForm3::TForm3(ParameterModel& model, DeviceTexts& texts, MessageService& messag
     m_clock.start();
     connect(&m_session, &LinkSession::timersChanged, this, &TForm3::followTimers);
     connect(&m_session, &LinkSession::holdPlanChanged, this, &TForm3::holdPlanChanged);
-    connect(&m_port, &SerialPortAdapter::bytesReceived, &m_session,
+    connect(&m_port, &LinkPort::bytesReceived, &m_session,
             [this](const QByteArray& bytes) { m_session.ComPortRxChar(bytes); });
 }
 
 void TForm3::listPorts(const QStringList& extraPorts)
 {
     QStringList names = extraPorts;
-    for (const QString& name : SerialPortAdapter::availablePortNames())
+    for (const QString& name : LinkPort::availablePortNames())
         if (!names.contains(name))
             names << name;
     m_session.setPortNames(names);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/LinkSession.h"
-#include "platform/SerialPortAdapter.h"
+#include "platform/LinkPort.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -11,7 +11,8 @@
 
 namespace aec {
 
-// The serial link holder: owns the port ComPort, the link session and the session's three
+// The serial link holder: owns the port ComPort (serial, or a processor on the network), the
+// link session and the session's three
 // timers, and never shows. The timers follow the session's switches; the HoldTimer sleeps
 // through the ticks that would only count (see LinkSession::holdTicksUntilWork) on the grid of
 // 20 ms it would have ticked on, so an idle link wakes the program about once a second.
@@ -23,7 +24,7 @@ public:
            QObject* parent = nullptr);
 
     LinkSession& session() { return m_session; }
-    SerialPortAdapter& ComPort() { return m_port; }
+    LinkPort& ComPort() { return m_port; }
 
     // The port list: the given ports first (devices the system does not enumerate, such as
     // pseudo-terminals), then the machine's serial ports in the platform's order.
@@ -41,7 +42,7 @@ private:
     void holdPlanChanged();
     void planHold();
 
-    SerialPortAdapter m_port;
+    LinkPort m_port;
     LinkSession m_session;
     QTimer Timer1;
     QTimer Timer2;
