@@ -12,6 +12,8 @@
 
 namespace aec {
 
+class LinkPreferences;
+class LinkTools;
 class MessageService;
 class TForm1;
 class TForm2;
@@ -40,6 +42,7 @@ public:
     TForm1& mainWindow() { return *m_form1; }
     TForm2& statusDialog() { return *m_form2; }
     TForm3& link() { return *m_form3; }
+    LinkTools& linkTools() { return *m_linkTools; }
     sim::SimulatorHost* demoProcessor() { return m_demo.get(); }
 
 private:
@@ -52,6 +55,8 @@ private:
     std::unique_ptr<MessageService> m_ownMessages;
     std::unique_ptr<TForm3> m_form3;
     std::unique_ptr<TForm2> m_form2;
+    std::unique_ptr<LinkPreferences> m_preferences;
+    LinkTools* m_linkTools = nullptr; // owned by the main window
 };
 
 } // namespace aec

@@ -15,6 +15,10 @@ void AddControllerOptions(QCommandLineParser& parser)
          QStringLiteral("Start a simulated processor inside the program and try it first, to "
                         "see the program find, load and edit a processor without the "
                         "hardware.")},
+        {QStringLiteral("no-reconnect"),
+         QStringLiteral("Leave a lost link lost, and stop after a search that found nothing, "
+                        "as if the automatic reconnect on the system page were off (for this "
+                        "run only).")},
     });
 }
 
@@ -23,6 +27,7 @@ ControllerOptions ReadControllerOptions(const QCommandLineParser& parser)
     ControllerOptions options;
     options.ports = parser.values(QStringLiteral("port"));
     options.demo = parser.isSet(QStringLiteral("demo"));
+    options.reconnect = !parser.isSet(QStringLiteral("no-reconnect"));
     return options;
 }
 

@@ -9,35 +9,23 @@
 namespace aec {
 namespace {
 
-constexpr int ModeNameStep = 30;
-constexpr int FirstSystemItemStep = 31;
-constexpr int LastModeNameIndex = 22; // the counter runs one ahead of the name requested
 constexpr int HoldTickLimit = 50;     // one second of 20 ms ticks
 constexpr int PendingRetryLimit = 50; // about 51 s for a mode command
 constexpr int KeepAliveRetryLimit = 4;
-constexpr int RepeatAfterTicks = 32; // an unanswered step is sent again after 3.2 s
-constexpr int AbandonTicks = 100;    // and abandoned 10 s after that
-constexpr int TicksCap = 100;
 
 } // namespace
 
 LinkSession::LinkSession(ParameterModel& model, DeviceTexts& texts, SerialLine& port,
                          MessageService& messages, DiagnosticLog& log, QObject* parent)
-    : QObject(parent), m_model(model), m_port(port), m_messages(messages),
+    : QObject(parent), m_model(model), m_port(port), m_messages(messages), m_log(log),
       m_applier(model.store, texts, m_flags, log), m_receiver(m_flags, m_applier, log),
-      m_sender(port, model.store)
+      m_sender(port, model.store), m_transfer(m_state, m_flags, m_sender), m_search(port, m_sender)
 {
     // The person's edits, undo and presets go to the processor; what came from it stays.
     connect(&model, &ParameterModel::changed, this, [this](const ParamChange& change) {
         if (IsSentToProcessor(change.origin))
             SendOrQueue(change.device, change.value, change.paced);
     });
-}
-
-void LinkSession::setPortNames(const QStringList& names)
-{
-    m_portNames = names;
-    m_selectedPort = names.isEmpty() ? -1 : 0;
 }
 
 int LinkSession::progressPercent() const
@@ -104,10 +92,10 @@ void LinkSession::LinkBtnClick()
 void LinkSession::StartLink()
 {
     m_flags.Answered = 0;
-    m_state.PortIndex = 0;
     m_state.PanelLockState = 0;
     m_receiver.reset();
-    m_selectedPort = m_portNames.isEmpty() ? -1 : 0;
+    m_search.startPass();
+    m_linkWanted = true;
     setTimers(true, false, false);
     setLinkedLook(true);
     forgetLinkActivity();
@@ -120,6 +108,8 @@ void LinkSession::StartLink()
 void LinkSession::EndLink()
 {
     m_state.LinkState = LinkPhase::NotOnline;
+    m_search.stop();
+    m_linkWanted = false;
     setLinkedLook(false);
     setTimers(false, false, false);
     forgetLinkActivity();
@@ -127,6 +117,18 @@ void LinkSession::EndLink()
     ShowLinkStatus(LinkText::Offline);
     m_state.TransferTotal = DownloadTotal;
     showDialog(false);
+}
+
+void LinkSession::setAutoReconnect(bool on)
+{
+    m_autoReconnect = on;
+    if (on || !m_search.inRounds())
+        return;
+    // Switched off while it waits: the link stays lost, as without the setting.
+    m_search.stop();
+    setTimer(Timer1, false);
+    setLinkedLook(false);
+    ShowLinkStatus(LinkText::Offline);
 }
 
 // Nothing sent on one link is answered on another: a mode command, a queued edit or a transfer
@@ -157,26 +159,56 @@ void LinkSession::CloseLink()
 void LinkSession::Timer1Timer()
 {
     m_receiver.lineTick(TimerPeriodMs[Timer1]);
-    showDialog(true);
+    if (!m_search.inRounds())
+        showDialog(true);
     if (m_flags.Answered == 1) {
+        m_search.stop();
         SessionEvent(LinkEvent::Linking);
         return;
     }
-    if (m_state.PortIndex > m_state.LastTriedPort + 1 || m_selectedPort < 0) {
-        m_state.PortIndex = 0;
+    const PortSearch::Step step = m_search.tick();
+    switch (step.kind) {
+    case PortSearch::Step::Kind::Exhausted:
         SessionEvent(LinkEvent::Failed);
-    } else {
-        // Ports that cannot be opened or written are passed over silently.
-        if (m_port.isOpen())
-            m_port.close();
-        m_selectedPort = m_state.PortIndex < m_portNames.size() ? m_state.PortIndex : -1;
-        const QString name = m_selectedPort >= 0 ? m_portNames[m_selectedPort] : QString();
-        emit portSelected(m_selectedPort, name);
-        m_state.LastTriedPort = m_selectedPort;
-        if (!name.isEmpty() && m_port.open(name))
-            m_sender.SendLinkCommand(LinkCode::Link);
+        return;
+    case PortSearch::Step::Kind::Tried:
+        emit portSelected(step.index, step.port);
+        if (m_search.inRounds())
+            ShowLinkStatus(LinkText::Reconnecting);
+        return;
+    case PortSearch::Step::Kind::Waiting:
+        ShowLinkStatus(LinkText::ReconnectIn(step.secondsLeft));
+        return;
+    case PortSearch::Step::Kind::RoundOver:
+        ShowLinkStatus(LinkText::ReconnectIn(step.secondsLeft));
+        reportTroubles(step.troubles);
+        return;
     }
-    ++m_state.PortIndex;
+}
+
+// The link is lost or nothing answered: with the automatic reconnect the search goes on by
+// itself, quietly (no message box, no dialog over the window), until the person unlinks.
+void LinkSession::beginReconnect()
+{
+    m_flags.Answered = 0;
+    m_receiver.reset();
+    if (m_port.isOpen())
+        m_port.close();
+    m_search.startRounds(m_linkedPort);
+    setTimer(Timer1, true);
+    setLinkedLook(true);
+    ShowLinkStatus(LinkText::ReconnectIn(PortSearch::PauseSeconds[0]));
+    setColour(StatusColour::Failed);
+    showDialog(false);
+}
+
+void LinkSession::reportTroubles(const QList<PortSearch::Trouble>& troubles)
+{
+    if (troubles.isEmpty())
+        return;
+    const BilingualText text = PortSearch::Describe(troubles);
+    m_log.append(text.english);
+    m_messages.notice(text);
 }
 
 // ---- Events ---------------------------------------------------------------------------------
@@ -184,14 +216,8 @@ void LinkSession::Timer1Timer()
 void LinkSession::startLoad(const BilingualText& status)
 {
     setTimers(false, true, false);
-    m_state.TransferStep = 0;
-    m_state.TransferTotal = LoadTotal;
-    m_state.Direction = TransferDirection::Load;
-    // A load abandoned among the mode names would otherwise leave the counter part-way and
-    // place every name of the next load at the wrong index.
-    m_flags.ModeNameIndex = 0;
     settleAcknowledgements();
-    requestStep(1);
+    m_transfer.start(TransferDirection::Load);
     ShowLinkStatus(status);
 }
 
@@ -199,18 +225,17 @@ void LinkSession::startDownload()
 {
     settleAcknowledgements();
     setTimers(false, true, false);
-    m_state.TransferStep = 0;
-    m_state.TransferTotal = DownloadTotal;
-    m_state.Direction = TransferDirection::Download;
     ShowLinkStatus(LinkText::Download);
     m_state.LinkState = LinkPhase::NotOnline;
-    requestStep(1);
+    m_transfer.start(TransferDirection::Download);
 }
 
 void LinkSession::SessionEvent(LinkEvent event)
 {
     switch (event) {
     case LinkEvent::Linking:
+        m_linkedPort = m_search.triedPort();
+        emit portLinked(m_linkedPort);
         startLoad(LinkText::Linking);
         m_state.LinkState = LinkPhase::NotOnline;
         setColour(StatusColour::Neutral);
@@ -263,6 +288,10 @@ void LinkSession::SessionEvent(LinkEvent event)
         forgetLinkActivity();
         if (event == LinkEvent::Lost)
             m_state.LinkState = LinkPhase::NotOnline;
+        if (m_autoReconnect && m_linkWanted) {
+            beginReconnect();
+            return;
+        }
         setLinkedLook(false);
         ShowLinkStatus(LinkText::Offline);
         setColour(StatusColour::Failed);
@@ -279,27 +308,19 @@ void LinkSession::SessionEvent(LinkEvent event)
 void LinkSession::Timer2Timer()
 {
     m_receiver.lineTick(TimerPeriodMs[Timer2]);
-    SessionState& s = m_state;
-    if (s.TransferTicks < TicksCap)
-        ++s.TransferTicks;
     showDialog(true);
-
-    if (stepAnswered()) {
-        if (s.TransferStep >= s.TransferTotal) {
-            m_flags.RxEvent = LinkFlags::None;
-            m_flags.Awaited = {};
-            setTimer(Timer2, false);
-            if (s.Direction == TransferDirection::Load)
-                restoreQueuedEdits();
-            SessionEvent(LinkEvent::Online);
-            return;
-        }
-        advanceTransfer();
-    } else if (s.TransferRepeats == 0 && s.TransferTicks >= RepeatAfterTicks) {
-        requestStep(1);
-        s.TransferRepeats = 1;
-    } else if (s.TransferRepeats > 0 && s.TransferTicks >= AbandonTicks) {
+    switch (m_transfer.tick()) {
+    case TransferSequence::Outcome::Running:
+        return;
+    case TransferSequence::Outcome::Complete:
+        setTimer(Timer2, false);
+        if (m_state.Direction == TransferDirection::Load)
+            restoreQueuedEdits();
+        SessionEvent(LinkEvent::Online);
+        return;
+    case TransferSequence::Outcome::Abandoned:
         SessionEvent(LinkEvent::Failed);
+        return;
     }
 }
 
@@ -311,55 +332,6 @@ void LinkSession::restoreQueuedEdits()
     for (const SendQueue::Entry& entry : m_queue.waiting())
         if (ParamStore::Contains(entry.address))
             m_model.store.at(entry.address) = entry.value;
-}
-
-// A load step is answered only by the data frame of its own request; a download step, which
-// writes, by the acknowledgement (or a data frame) that follows its frames.
-bool LinkSession::stepAnswered() const
-{
-    if (m_state.Direction == TransferDirection::Load)
-        return m_flags.ReplyArrived == 1;
-    return m_flags.RxEvent == LinkFlags::Acknowledged || m_flags.RxEvent == LinkFlags::DataFrame;
-}
-
-// Sends the frame of the current step `times` times, counting only answers that arrive after it.
-void LinkSession::requestStep(int times)
-{
-    SessionState& s = m_state;
-    m_flags.RxEvent = LinkFlags::None;
-    m_flags.ReplyArrived = 0;
-    m_flags.Awaited = s.Direction == TransferDirection::Load
-                          ? FrameSender::LoadReply(s.TransferStep)
-                          : LinkFlags::AwaitedReply{};
-    for (int i = 0; i < times; ++i)
-        m_sender.TransferItem(s.TransferStep, s.Direction);
-    s.TransferTicks = 0;
-    s.TransferRepeats = 0;
-}
-
-// The step just answered leads to the next request. Mode names are asked for twice per tick,
-// each with the index the counter held before it ran ahead.
-void LinkSession::advanceTransfer()
-{
-    SessionState& s = m_state;
-    auto& buffer = m_sender.FrameBuffer;
-    if (s.TransferStep == ModeNameStep) {
-        buffer[0] = static_cast<std::uint8_t>(m_flags.ModeNameIndex);
-        buffer[1] = 0;
-        if (++m_flags.ModeNameIndex > LastModeNameIndex) {
-            m_flags.ModeNameIndex = 0;
-            s.TransferStep = FirstSystemItemStep;
-        }
-        requestStep(2);
-        return;
-    }
-    if (s.TransferStep == ModeNameStep - 1) {
-        buffer[0] = static_cast<std::uint8_t>(m_flags.ModeNameIndex);
-        buffer[1] = 0;
-        ++m_flags.ModeNameIndex;
-    }
-    ++s.TransferStep;
-    requestStep(1);
 }
 
 // ---- Sending --------------------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include "app/TForm1.h"
 #include "link/ui/TForm3.h"
 #include "sim/SimulatorHost.h"
+#include "sim/TcpSimulatorHost.h"
 #include "support/EventLoop.h"
 #include "support/RecordingMessages.h"
 
@@ -11,7 +12,9 @@
 
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
+#include <algorithm>
 #include <ctime>
 #include <memory>
 
@@ -26,13 +29,20 @@ constexpr int LinkTimeoutMs = 20000; // a load takes about seven seconds
 class ControllerEndToEnd : public ::testing::Test
 {
 protected:
-    void startWith(sim::FaultPlan faults)
+    void startWith(sim::FaultPlan faults, bool reconnect = true)
     {
-        host = std::make_unique<sim::SimulatorHost>(faults);
+        startOn(std::make_unique<sim::SimulatorHost>(faults), reconnect);
+    }
+
+    void startOn(std::unique_ptr<sim::ProcessorHost> processorHost, bool reconnect = true)
+    {
+        host = std::move(processorHost);
         ASSERT_TRUE(host->start()) << host->errorString().toStdString();
         ControllerOptions options;
         options.ports = {host->portPath()};
+        options.reconnect = reconnect;
         controller = std::make_unique<Controller>(options, &messages);
+        QObject::connect(&session(), &LinkSession::onlineRefreshRequested, [this] { ++loads; });
         controller->start();
     }
 
@@ -63,9 +73,18 @@ protected:
         host.reset();
     }
 
+    // Whether a message box told of a lost or failed link.
+    bool toldOffline() const
+    {
+        return std::any_of(
+            messages.shown.begin(), messages.shown.end(),
+            [](const BilingualText& text) { return text.english == QStringLiteral("Off Line!"); });
+    }
+
     test::RecordingMessages messages;
-    std::unique_ptr<sim::SimulatorHost> host;
+    std::unique_ptr<sim::ProcessorHost> host;
     std::unique_ptr<Controller> controller;
+    int loads = 0;
 };
 
 TEST_F(ControllerEndToEnd, FirstShowingStartsTheSearchAndTheLinkLoadsEditsAndUnlinks)
@@ -144,7 +163,7 @@ TEST_F(ControllerEndToEnd, ProcessorThatFallsSilentIsDeclaredLostWithinFiveSecon
 {
     sim::FaultPlan faults;
     faults.stopAfterFrames = 86; // link request, the 82 requests of a load, three keep-alives
-    startWith(faults);
+    startWith(faults, false);
     ASSERT_TRUE(linkOnline());
     ASSERT_TRUE(RunUntil([this] { return host->processor().framesReceived() >= 86; }, 10000));
     QElapsedTimer silence;
@@ -160,7 +179,7 @@ TEST_F(ControllerEndToEnd, HungUpLineGoesOfflineWithoutSpinning)
 {
     sim::FaultPlan faults;
     faults.hangUpAfterFrames = 86;
-    startWith(faults);
+    startWith(faults, false);
     ASSERT_TRUE(linkOnline());
     ASSERT_TRUE(RunUntil([this] { return host->isHungUp(); }, 10000));
     const std::clock_t cpuBefore = std::clock();
@@ -224,6 +243,57 @@ TEST_F(ControllerEndToEnd, LinkButtonEndsTheLinkAndStartsItAgain)
     session().LinkBtnClick();
     ASSERT_TRUE(linkOnline());
     EXPECT_EQ(controller->model().store.at(4, 0), 77);
+}
+
+// The processor's port goes away for three seconds and comes back at the same path, a
+// symbolic link pointing at a new pseudo-terminal (as /dev/serial/by-id does at a USB adapter
+// plugged in again): linked and loaded again without a click.
+TEST_F(ControllerEndToEnd, PortBackAtTheSamePathAfterThreeSecondsIsLinkedAndLoadedAgainByItself)
+{
+    QTemporaryDir dir;
+    auto pty = std::make_unique<sim::SimulatorHost>();
+    pty->setLinkPath(dir.filePath(QStringLiteral("usb-processor")));
+    startOn(std::move(pty));
+    ASSERT_TRUE(linkOnline());
+    EXPECT_EQ(controller->mainWindow().windowTitle().toStdString(),
+              QStringLiteral("Audio Effect Contrller - %1 - 51A3160B")
+                  .arg(host->portPath())
+                  .toStdString());
+
+    host->hangUp();
+    RunFor(3000);
+    memory().setValue(4, 0, 77);
+    ASSERT_TRUE(host->reopen());
+    ASSERT_TRUE(RunUntil([this] { return loads == 2; }, 30000)) << "linked again by itself";
+    EXPECT_TRUE(session().isOnline());
+    EXPECT_EQ(controller->model().store.at(4, 0), 77);
+    EXPECT_TRUE(storeMatchesProcessor());
+    const int frames = host->processor().framesReceived();
+    RunFor(2500);
+    EXPECT_GE(host->processor().framesReceived() - frames, 2) << "keep-alives go on";
+    EXPECT_FALSE(toldOffline());
+}
+
+// Over TCP on the loopback: the far end closes the connection and accepts again three
+// seconds later.
+TEST_F(ControllerEndToEnd, NetworkProcessorThatClosesAndAcceptsAgainIsLinkedAndLoadedAgain)
+{
+    startOn(std::make_unique<sim::TcpSimulatorHost>());
+    ASSERT_TRUE(linkOnline());
+    EXPECT_TRUE(storeMatchesProcessor());
+    const int online = host->processor().framesReceived();
+    RunFor(2500);
+    EXPECT_GE(host->processor().framesReceived() - online, 2) << "keep-alives";
+
+    host->hangUp();
+    RunFor(3000);
+    memory().setValue(5, 4, 61);
+    ASSERT_TRUE(host->reopen());
+    ASSERT_TRUE(RunUntil([this] { return loads == 2; }, 30000)) << "linked again by itself";
+    EXPECT_EQ(controller->model().store.at(5, 4), 61);
+    EXPECT_TRUE(storeMatchesProcessor());
+    EXPECT_FALSE(toldOffline());
+    EXPECT_TRUE(controller->mainWindow().windowTitle().contains(host->portPath()));
 }
 
 // processor-sim as its own process, with a noisy line: an edit survives an unlink and a

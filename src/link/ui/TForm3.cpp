@@ -30,17 +30,25 @@ TForm3::TForm3(ParameterModel& model, DeviceTexts& texts, MessageService& messag
     m_clock.start();
     connect(&m_session, &LinkSession::timersChanged, this, &TForm3::followTimers);
     connect(&m_session, &LinkSession::holdPlanChanged, this, &TForm3::holdPlanChanged);
+    m_session.setPortLister([this] { return portList(); });
     connect(&m_port, &LinkPort::bytesReceived, &m_session,
             [this](const QByteArray& bytes) { m_session.ComPortRxChar(bytes); });
 }
 
 void TForm3::listPorts(const QStringList& extraPorts)
 {
-    QStringList names = extraPorts;
-    for (const QString& name : LinkPort::availablePortNames())
-        if (!names.contains(name))
-            names << name;
-    m_session.setPortNames(names);
+    m_extraPorts = extraPorts;
+    m_session.setPortNames(portList());
+}
+
+QStringList TForm3::portList() const
+{
+    QStringList names = m_extraPorts;
+    for (const QStringList& more : {m_configuredPorts, LinkPort::availablePortNames()})
+        for (const QString& name : more)
+            if (!names.contains(name))
+                names << name;
+    return names;
 }
 
 void TForm3::followTimers()

@@ -27,8 +27,12 @@ public:
     LinkPort& ComPort() { return m_port; }
 
     // The port list: the given ports first (devices the system does not enumerate, such as
-    // pseudo-terminals), then the machine's serial ports in the platform's order.
+    // pseudo-terminals), then the configured ones (a processor on the network), then the
+    // machine's serial ports in the platform's order. The automatic reconnect reads it again
+    // at every round.
     void listPorts(const QStringList& extraPorts);
+    void setConfiguredPorts(const QStringList& ports) { m_configuredPorts = ports; }
+    QStringList portList() const;
 
     // The main window closes: unlink an online processor and let the frame leave.
     void FormCloseQuery();
@@ -44,6 +48,8 @@ private:
 
     LinkPort m_port;
     LinkSession m_session;
+    QStringList m_extraPorts;
+    QStringList m_configuredPorts;
     QTimer Timer1;
     QTimer Timer2;
     QTimer HoldTimer;

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/BilingualText.h"
+
+#include <QObject>
+#include <QString>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+namespace aec {
+
+class Language;
+class LinkPreferences;
+class TForm1;
+class TForm3;
+
+// Where the link's own controls meet the link: the system page's automatic reconnect switch
+// and network address, kept in the preferences; and the window's title, which names the port
+// and the processor's identity so that controllers side by side are told apart.
+class LinkTools : public QObject
+{
+    Q_OBJECT
+public:
+    static const BilingualText BadNetworkAddress;
+
+    // `reconnect` false keeps the automatic reconnect off for this run, whatever the setting.
+    LinkTools(TForm1& window, TForm3& link, const Language& language, LinkPreferences& preferences,
+              bool reconnect);
+
+    // "Audio Effect Contrller - tcp://10.0.0.7:4001 - 51A3160B": what the title shows.
+    static QString TitleFor(const QString& port, const QString& identity);
+
+private:
+    void reconnectToggled(bool on);
+    void networkPortEdited();
+    void showNetworkPortState();
+    void showTitle();
+
+    TForm1& m_window;
+    TForm3& m_link;
+    const Language& m_language;
+    LinkPreferences& m_preferences;
+    QCheckBox* m_reconnect = nullptr;
+    QLineEdit* m_networkPort = nullptr;
+    QLabel* m_title = nullptr;
+    bool m_networkPortBad = false;
+    QString m_port;
+    QString m_identity;
+    QString m_candidateIdentity; // told by the port being tried
+};
+
+} // namespace aec
