@@ -68,6 +68,10 @@ void AddSimulatorOptions(QCommandLineParser& parser)
          "share (0 to 1) of the answers.",
          "share"},
         {"delay", "Send every answer this many milliseconds late.", "ms"},
+        {"flood",
+         "Once the controller is online, send unrequested frames at this many bytes a second "
+         "(11520 is a serial line's full speed at 115200 baud).",
+         "bytes"},
         {"tcp",
          "Answer on this TCP port of the loopback (127.0.0.1) instead of a pseudo-terminal, as a "
          "serial-to-network server does; 0 takes any free port. The first line printed is then "
@@ -96,6 +100,7 @@ std::optional<SimulatorOptions> ReadSimulatorOptions(const QCommandLineParser& p
                     ReadShare(p, "corrupt-checksums", f.corruptChecksums, error) &&
                     ReadShare(p, "garbage", f.insertGarbage, error) &&
                     ReadCount(p, "delay", 0, f.answerDelayMs, error) &&
+                    ReadCount(p, "flood", 0, f.floodBytesPerSecond, error) &&
                     ReadCount(p, "tcp", 0, options.tcpPort, error) &&
                     ReadCount(p, "reopen-after", 0, options.reopenAfterMs, error);
     if (!ok)

@@ -36,7 +36,8 @@ Controller::Controller(const ControllerOptions& options, MessageService* message
     m_form2 = std::make_unique<TForm2>(m_form3->session(), m_language);
     m_form1->attachLink(*m_form3, *m_form2, ports);
     m_preferences = std::make_unique<LinkPreferences>();
-    m_linkTools = new LinkTools(*m_form1, *m_form3, m_language, *m_preferences, options.reconnect);
+    m_linkTools = new LinkTools(*m_form1, *m_form3, m_language, m_log, messages, *m_preferences,
+                                options.reconnect);
 }
 
 Controller::~Controller()

@@ -4,6 +4,7 @@
 #include "app/LinkPreferences.h"
 #include "app/TForm1.h"
 #include "core/Language.h"
+#include "link/ui/ProtocolConsole.h"
 #include "link/ui/TForm3.h"
 #include "platform/TcpLineAdapter.h"
 
@@ -11,6 +12,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
 
 namespace aec {
 
@@ -19,10 +22,10 @@ const BilingualText LinkTools::BadNetworkAddress{
     QStringLiteral("Not a network address: write tcp://HOST:PORT, for example "
                    "tcp://192.168.1.50:4001")};
 
-LinkTools::LinkTools(TForm1& window, TForm3& link, const Language& language,
-                     LinkPreferences& preferences, bool reconnect)
-    : QObject(&window), m_window(window), m_link(link), m_language(language),
-      m_preferences(preferences),
+LinkTools::LinkTools(TForm1& window, TForm3& link, const Language& language, DiagnosticLog& log,
+                     MessageService* messages, LinkPreferences& preferences, bool reconnect)
+    : QObject(&window), m_window(window), m_link(link), m_language(language), m_log(log),
+      m_messages(messages), m_preferences(preferences),
       m_reconnect(window.findChild<QCheckBox*>(QStringLiteral("AutoReconnectBox"))),
       m_networkPort(window.findChild<QLineEdit*>(QStringLiteral("NetworkPortEdit")))
 {
@@ -40,6 +43,12 @@ LinkTools::LinkTools(TForm1& window, TForm3& link, const Language& language,
         connect(m_networkPort, &QLineEdit::editingFinished, this, &LinkTools::networkPortEdited);
     }
     connect(&language, &Language::changed, this, &LinkTools::showNetworkPortState);
+    if (auto* button = window.findChild<QPushButton*>(QStringLiteral("ConsoleBtn")))
+        connect(button, &QPushButton::clicked, this, &LinkTools::openConsole);
+    auto* f12 = new QShortcut(QKeySequence(Qt::Key_F12), &window);
+    f12->setObjectName(QStringLiteral("ConsoleShortcut"));
+    f12->setContext(Qt::ApplicationShortcut);
+    connect(f12, &QShortcut::activated, this, &LinkTools::openConsole);
 
     // The title strip of the borderless window shows the same as the task bar.
     if (auto* strip = window.findChild<QWidget*>(QStringLiteral("TitleStrip"))) {
@@ -64,6 +73,18 @@ LinkTools::LinkTools(TForm1& window, TForm3& link, const Language& language,
                 m_identity = identity;
                 showTitle();
             });
+}
+
+LinkTools::~LinkTools() = default;
+
+void LinkTools::openConsole()
+{
+    if (!m_console)
+        m_console =
+            std::make_unique<ProtocolConsole>(m_link.session(), m_log, m_language, m_messages);
+    m_console->show();
+    m_console->raise();
+    m_console->activateWindow();
 }
 
 QString LinkTools::TitleFor(const QString& port, const QString& identity)

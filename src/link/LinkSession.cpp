@@ -3,7 +3,6 @@
 #include "link/DeviceFrame.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace aec {
@@ -19,20 +18,13 @@ LinkSession::LinkSession(ParameterModel& model, DeviceTexts& texts, SerialLine& 
                          MessageService& messages, DiagnosticLog& log, QObject* parent)
     : QObject(parent), m_model(model), m_port(port), m_messages(messages), m_log(log),
       m_applier(model.store, texts, m_flags, log), m_receiver(m_flags, m_applier, log),
-      m_sender(port, model.store), m_transfer(m_state, m_flags, m_sender), m_search(port, m_sender)
+      m_sender(port, model.store), m_transfer(m_state, m_flags, m_sender), m_search(port)
 {
     // The person's edits, undo and presets go to the processor; what came from it stays.
     connect(&model, &ParameterModel::changed, this, [this](const ParamChange& change) {
         if (IsSentToProcessor(change.origin))
             SendOrQueue(change.device, change.value, change.paced);
     });
-}
-
-int LinkSession::progressPercent() const
-{
-    if (m_state.TransferTotal <= 0)
-        return 0;
-    return static_cast<int>(std::lround(100.0 * m_state.TransferStep / m_state.TransferTotal));
 }
 
 // ---- Reporting ---------------------------------------------------------------------------
@@ -45,37 +37,6 @@ void LinkSession::setTimer(Timer timer, bool on)
     if (timer == HoldTimer)
         m_holdCountRestarted = false; // the owner's count of ticks starts now
     emit timersChanged();
-}
-
-void LinkSession::setTimers(bool search, bool transfer, bool hold)
-{
-    setTimer(Timer1, search);
-    setTimer(Timer2, transfer);
-    setTimer(HoldTimer, hold);
-}
-
-void LinkSession::ShowLinkStatus(const BilingualText& text)
-{
-    m_statusText = text;
-    emit statusChanged();
-}
-
-void LinkSession::setColour(StatusColour colour)
-{
-    m_statusColour = colour;
-    emit statusChanged();
-}
-
-void LinkSession::setLinkedLook(bool linked)
-{
-    m_linkedLook = linked;
-    emit linkButtonLookChanged(linked);
-}
-
-void LinkSession::showDialog(bool visible)
-{
-    m_dialogVisible = visible;
-    emit dialogChanged();
 }
 
 // ---- Starting and ending ------------------------------------------------------------------
@@ -115,8 +76,32 @@ void LinkSession::EndLink()
     forgetLinkActivity();
     m_sender.SendLinkCommand(LinkCode::Unlink);
     ShowLinkStatus(LinkText::Offline);
+    note(LinkText::Offline);
     m_state.TransferTotal = DownloadTotal;
     showDialog(false);
+}
+
+void LinkSession::setTap(LinkTap* tap)
+{
+    m_tap = tap;
+    m_sender.setTap(tap);
+    m_receiver.setTap(tap);
+}
+
+LinkCounters LinkSession::counters() const
+{
+    LinkCounters c;
+    c.framesOut = m_sender.framesSent();
+    c.bytesOut = m_sender.bytesSent();
+    c.framesIn = m_receiver.framesReceived();
+    c.bytesIn = m_receiver.bytesReceived();
+    c.acknowledgements = m_flags.Acknowledgements;
+    c.checksumErrors = m_applier.checksumErrorCount();
+    c.resyncs = m_receiver.noiseRunCount() + m_receiver.abandonedStartCount();
+    c.stepRepeats = m_transfer.repeats() + m_resends;
+    c.losses = m_losses;
+    c.queueDepth = m_queue.size();
+    return c;
 }
 
 void LinkSession::setAutoReconnect(bool on)
@@ -172,7 +157,11 @@ void LinkSession::Timer1Timer()
         SessionEvent(LinkEvent::Failed);
         return;
     case PortSearch::Step::Kind::Tried:
+        note({QStringLiteral("尝试端口 %1").arg(step.port),
+              QStringLiteral("trying port %1").arg(step.port)});
         emit portSelected(step.index, step.port);
+        if (step.opened)
+            m_sender.SendLinkCommand(LinkCode::Link);
         if (m_search.inRounds())
             ShowLinkStatus(LinkText::Reconnecting);
         return;
@@ -235,6 +224,8 @@ void LinkSession::SessionEvent(LinkEvent event)
     switch (event) {
     case LinkEvent::Linking:
         m_linkedPort = m_search.triedPort();
+        note({QStringLiteral("设备在 %1 应答").arg(m_linkedPort),
+              QStringLiteral("the processor answered on %1").arg(m_linkedPort)});
         emit portLinked(m_linkedPort);
         startLoad(LinkText::Linking);
         m_state.LinkState = LinkPhase::NotOnline;
@@ -286,8 +277,11 @@ void LinkSession::SessionEvent(LinkEvent event)
         setTimer(Timer2, false);
         setTimer(Timer1, false);
         forgetLinkActivity();
-        if (event == LinkEvent::Lost)
+        if (event == LinkEvent::Lost) {
             m_state.LinkState = LinkPhase::NotOnline;
+            ++m_losses;
+        }
+        note(event == LinkEvent::Lost ? LinkText::LinkLost : LinkText::LinkFailed);
         if (m_autoReconnect && m_linkWanted) {
             beginReconnect();
             return;
@@ -485,6 +479,7 @@ void LinkSession::keepAlive()
         s.RetryCount = 0;
         m_sender.SendLinkCommand(LinkCode::KeepAlive);
     } else if (s.RetryCount % 2 == 0) {
+        ++m_resends;
         if (!m_queue.isEmpty()) {
             const SendQueue::Entry& entry = m_queue.entry(s.InFlightEntry);
             m_sender.SendParameterFrame(Frame::WriteCommand, entry.address, entry.value);

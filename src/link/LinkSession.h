@@ -19,6 +19,7 @@
 #include <QStringList>
 
 #include <array>
+#include <cmath>
 #include <functional>
 
 namespace aec {
@@ -69,6 +70,10 @@ public:
     // The port the processor was last found on; empty before the first link.
     const QString& linkedPort() const { return m_linkedPort; }
 
+    // Who watches the link as it happens (the protocol console), or null.
+    void setTap(LinkTap* tap);
+    LinkCounters counters() const;
+
     // The link button: ends a link that is sought or held, otherwise starts one.
     void LinkBtnClick();
     void StartLink();
@@ -111,7 +116,12 @@ public:
     StatusColour statusColour() const { return m_statusColour; }
     bool hasLinkedLook() const { return m_linkedLook; }
     bool isDialogVisible() const { return m_dialogVisible; }
-    int progressPercent() const;
+    int progressPercent() const
+    {
+        if (m_state.TransferTotal <= 0)
+            return 0;
+        return static_cast<int>(std::lround(100.0 * m_state.TransferStep / m_state.TransferTotal));
+    }
 
 signals:
     void timersChanged();
@@ -129,15 +139,42 @@ signals:
     void holdPlanChanged();
 
 private:
+    // What the owner and the windows follow.
     void setTimer(Timer timer, bool on);
-    void setTimers(bool search, bool transfer, bool hold);
-    void ShowLinkStatus(const BilingualText& text);
-    void setColour(StatusColour colour);
-    void setLinkedLook(bool linked);
-    void showDialog(bool visible);
+    void setTimers(bool search, bool transfer, bool hold)
+    {
+        setTimer(Timer1, search);
+        setTimer(Timer2, transfer);
+        setTimer(HoldTimer, hold);
+    }
+    void ShowLinkStatus(const BilingualText& text)
+    {
+        m_statusText = text;
+        emit statusChanged();
+    }
+    void setColour(StatusColour colour)
+    {
+        m_statusColour = colour;
+        emit statusChanged();
+    }
+    void setLinkedLook(bool linked)
+    {
+        m_linkedLook = linked;
+        emit linkButtonLookChanged(linked);
+    }
+    void showDialog(bool visible)
+    {
+        m_dialogVisible = visible;
+        emit dialogChanged();
+    }
     void startLoad(const BilingualText& status);
     void startDownload();
     void forgetLinkActivity();
+    void note(const BilingualText& text)
+    {
+        if (m_tap)
+            m_tap->noted(text);
+    }
     void beginReconnect();
     void reportTroubles(const QList<PortSearch::Trouble>& troubles);
     int acknowledgementsOwed() const
@@ -175,6 +212,9 @@ private:
     QString m_linkedPort;
     bool m_autoReconnect = false;
     bool m_linkWanted = false; // from the person's link until the person's unlink
+    LinkTap* m_tap = nullptr;
+    qint64 m_losses = 0;
+    qint64 m_resends = 0; // unanswered frames sent again while online
     std::array<bool, 3> m_timers{};
     BilingualText m_statusText = LinkText::Offline;
     StatusColour m_statusColour = StatusColour::Neutral;

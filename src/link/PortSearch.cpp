@@ -1,7 +1,5 @@
 #include "link/PortSearch.h"
 
-#include "link/DeviceFrame.h"
-
 #include <algorithm>
 
 namespace aec {
@@ -42,7 +40,7 @@ BilingualText PortSearch::Describe(const QList<Trouble>& troubles)
     return {chinese.join(QLatin1Char('\n')), english.join(QLatin1Char('\n'))};
 }
 
-PortSearch::PortSearch(SerialLine& port, FrameSender& sender) : m_port(port), m_sender(sender) {}
+PortSearch::PortSearch(SerialLine& port) : m_port(port) {}
 
 void PortSearch::setPortNames(const QStringList& names)
 {
@@ -97,8 +95,7 @@ PortSearch::Step PortSearch::passTick()
     step.port = m_selected >= 0 ? m_names[m_selected] : QString();
     m_lastTriedPort = m_selected;
     m_tried = step.port;
-    if (!step.port.isEmpty() && m_port.open(step.port))
-        m_sender.SendLinkCommand(LinkCode::Link);
+    step.opened = !step.port.isEmpty() && m_port.open(step.port);
     ++m_portIndex;
     return step;
 }
@@ -148,14 +145,13 @@ PortSearch::Step PortSearch::tryPort(const QString& name)
         m_port.close();
     m_tried = name;
     m_selected = static_cast<int>(m_names.indexOf(name));
-    if (m_port.open(name))
-        m_sender.SendLinkCommand(LinkCode::Link);
-    else
-        noteTrouble(name, m_port.openFailure());
     Step step;
     step.kind = Step::Kind::Tried;
     step.index = m_selected;
     step.port = name;
+    step.opened = m_port.open(name);
+    if (!step.opened)
+        noteTrouble(name, m_port.openFailure());
     return step;
 }
 

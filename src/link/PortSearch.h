@@ -2,7 +2,6 @@
 
 #include "core/BilingualText.h"
 #include "core/SerialLine.h"
-#include "link/FrameSender.h"
 
 #include <QList>
 #include <QSet>
@@ -14,11 +13,11 @@
 
 namespace aec {
 
-// Which port the port search (Timer1, one tick a second) tries next; it opens the port and
-// sends the link request. A search the person starts tries every listed port once, in the
-// list's order. The automatic reconnect goes on in rounds instead: the port the processor was
-// last found on first (USB adapters and /dev/serial/by-id links come back under the same
-// name), then the others, the list read again at each round so adapters plugged in late are
+// Which port the port search (Timer1, one tick a second) tries next; it opens the port, and
+// the session sends the link request on it. A search the person starts tries every listed port
+// once, in the list's order. The automatic reconnect goes on in rounds instead: the port the
+// processor was last found on first (USB adapters and /dev/serial/by-id links come back under the
+// same name), then the others, the list read again at each round so adapters plugged in late are
 // found, with pauses of 1, 2, then 5 s between rounds. A port that cannot be opened for a
 // reason of its own (busy, no permission) is reported once, not every round.
 class PortSearch
@@ -42,11 +41,12 @@ public:
         Kind kind = Kind::Waiting;
         int index = -1; // the port's place in the list, -1 for none
         QString port;
+        bool opened = false;
         int secondsLeft = 0;     // of the pause
         QList<Trouble> troubles; // new ones, at the end of a round
     };
 
-    PortSearch(SerialLine& port, FrameSender& sender);
+    explicit PortSearch(SerialLine& port);
 
     // The port list (ComComboBox1) and its selected entry, -1 for none.
     void setPortNames(const QStringList& names);
@@ -77,7 +77,6 @@ private:
     void beginRound();
 
     SerialLine& m_port;
-    FrameSender& m_sender;
     std::function<QStringList()> m_lister;
     QStringList m_names;
     int m_selected = -1;

@@ -4,6 +4,7 @@
 #include "app/LinkPreferences.h"
 #include "app/LinkTools.h"
 #include "app/TForm1.h"
+#include "link/ui/ProtocolConsole.h"
 #include "link/ui/TForm3.h"
 #include "support/RecordingMessages.h"
 
@@ -11,6 +12,8 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
 
 namespace aec {
 namespace {
@@ -100,6 +103,29 @@ TEST_F(LinkSettings, NetworkAddressJoinsThePortListAndABadOneIsMarkedKeptAndNeve
     enter(networkEdit(*controller), QString());
     EXPECT_FALSE(controller->link().portList().contains(QStringLiteral("tcp://127.0.0.1:4001")));
     EXPECT_TRUE(LinkPreferences().networkPort().isEmpty());
+}
+
+TEST_F(LinkSettings, ConsoleOpensFromTheSystemPageButtonAndF12AndIsMadeOnlyThen)
+{
+    auto controller = make();
+    LinkTools& tools = controller->linkTools();
+    EXPECT_EQ(tools.console(), nullptr) << "nothing made before it is wanted";
+    auto* button = controller->mainWindow().findChild<QPushButton*>(QStringLiteral("ConsoleBtn"));
+    ASSERT_NE(button, nullptr);
+    button->click();
+    ASSERT_NE(tools.console(), nullptr);
+    EXPECT_TRUE(tools.console()->isVisible());
+    EXPECT_TRUE(tools.console()->recorder().isAttached());
+    tools.console()->close();
+    EXPECT_FALSE(tools.console()->recorder().isAttached());
+
+    QShortcut* f12 = nullptr;
+    for (QShortcut* shortcut : controller->mainWindow().findChildren<QShortcut*>())
+        if (shortcut->key() == QKeySequence(Qt::Key_F12))
+            f12 = shortcut;
+    ASSERT_NE(f12, nullptr);
+    emit f12->activated();
+    EXPECT_TRUE(tools.console()->isVisible());
 }
 
 TEST_F(LinkSettings, TitleNamesThePortAndTheProcessorsIdentity)
