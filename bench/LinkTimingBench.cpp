@@ -2,8 +2,15 @@
 // serial port and the real timers:
 //  - a full load, from the first link request to online, against the floor that the timers
 //    impose (one port-search tick of 1 s and 61 transfer ticks of 100 ms);
-//  - the edit-to-wire latency, from SetParameter to the frame handed to the serial port.
+//  - the edit-to-wire latency, from SetParameter to the frame handed to the serial port;
+//  - an A/B switch between two sets that differ in every EQ band of every page, from the
+//    press to the processor holding the new set, against the acknowledgement-paced floor (one
+//    parameter per 20 ms send tick, each after the previous one's acknowledgement) and the
+//    line's own floor at 115200 baud (a pseudo-terminal has no baud rate, a real line has).
+#include "core/Addressing.h"
 #include "core/ParameterModel.h"
+#include "editing/CompareSets.h"
+#include "editing/EditHistory.h"
 #include "link/ui/TForm3.h"
 #include "sim/SimulatorHost.h"
 
@@ -104,6 +111,61 @@ void ReportEditLatency()
                 micros.back());
 }
 
+// Every EQ band's type, frequency, gain and Q in blocks 0 to 27, moved to another value.
+aec::ParamStore EveryBandChanged(const aec::ParamStore& from)
+{
+    aec::ParamStore to = from;
+    for (int block = 0; block <= aec::Block::HiddenMicB; ++block)
+        for (int band = 0; band < aec::EqBandCount[std::size_t(block)]; ++band)
+            for (const aec::BandField field : {aec::BandField::Type, aec::BandField::Frequency,
+                                               aec::BandField::Gain, aec::BandField::PeakQ}) {
+                std::int32_t& value = to.at(block, aec::BandSlot(block, band, field));
+                value = field == aec::BandField::Type ? (value + 1) % 4 : (value + 7) % 200;
+            }
+    return to;
+}
+
+void ReportCompareSwitch()
+{
+    Rig rig;
+    if (!rig.host.start())
+        return;
+    rig.link.listPorts({rig.host.portPath()});
+    rig.link.session().StartLink();
+    if (!RunUntil([&] { return rig.link.session().isOnline(); }, 30000)) {
+        std::printf("A/B switch: the link did not come online\n");
+        return;
+    }
+    aec::EditHistory history(rig.model);
+    aec::CompareSets sets;
+    sets.press(aec::CompareSets::Letter::B, rig.model.store); // B starts as a copy of A
+    const aec::ParamStore b = EveryBandChanged(rig.model.store);
+    const int differing = int(aec::Differences(rig.model.store, b).size());
+    const auto processorHolds = [&](const aec::ParamStore& set) {
+        for (int block = 0; block < aec::TransferBlockCount; ++block)
+            for (int slot = 0; slot < aec::SlotCount[std::size_t(block)]; ++slot)
+                if (rig.host.processor().memory().value(block, slot) != set.at(block, slot))
+                    return false;
+        return true;
+    };
+    QElapsedTimer clock;
+    clock.start();
+    history.applySet(b, {});
+    const bool arrived = RunUntil([&] { return processorHolds(b); }, 120000);
+    const double ms = double(clock.elapsed());
+    const double pacedFloorMs = differing * double(aec::LinkSession::TimerPeriodMs[2]);
+    // Nine bytes a parameter frame, ten bits a byte on the line.
+    const double wireFloorMs = differing * 9 * 10 * 1000.0 / 115200.0;
+    if (!arrived) {
+        std::printf("A/B switch: the processor did not reach the set within 120 s\n");
+        return;
+    }
+    std::printf("A/B switch of %d differing parameters: %.0f ms (%.3f ms each)\n"
+                "  ratio to the acknowledgement-paced floor of %.0f ms: %.3f (goal: at most 1.10)\n"
+                "  on a real line the 115200-baud floor is %.0f ms\n",
+                differing, ms, ms / differing, pacedFloorMs, ms / pacedFloorMs, wireFloorMs);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -124,5 +186,6 @@ int main(int argc, char* argv[])
         std::printf("full load median: %.0f ms, ratio %.3f (goal: at most 1.05)\n", Median(loads),
                     Median(loads) / FloorMs);
     ReportEditLatency();
+    ReportCompareSwitch();
     return 0;
 }

@@ -9,12 +9,15 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libfftw3-dev
   pulseaudio pulseaudio-utils
   fonts-wqy-microhei
+  librsvg2-bin                  # renders the icon at build time
 )
-# Extra packages for a caller's purpose, e.g. "fuzz" or "screenshots".
+# Extra packages for a caller's purpose: "fuzz", "screenshots" or "package".
 for extra in "$@"; do
   case "$extra" in
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     screenshots) packages+=(xvfb xauth imagemagick) ;;
+    # Building the Debian package and checking what it installs (packaging/check-install.sh).
+    package) packages+=(dpkg-dev file desktop-file-utils appstream man-db xvfb xauth x11-utils) ;;
     *) echo "install-deps: unknown extra '$extra'" >&2; exit 2 ;;
   esac
 done

@@ -155,7 +155,7 @@ void SimulatedProcessor::handleWrite(int address, QByteArrayView data)
         }
         return;
     case BlockWriteAddress:
-        if (data.size() >= 2) {
+        if (data.size() >= 2 && U8(data, 0) != m_faults.ignoreWritesToBlock) {
             const int target = U8(data, 0);
             const int first = U8(data, 1) / 2;
             for (qsizetype i = 0; 2 * i + 3 < data.size(); ++i)
@@ -178,7 +178,7 @@ void SimulatedProcessor::handleWrite(int address, QByteArrayView data)
         m_memory.systemPassword = data.toByteArray();
         break;
     default:
-        if (data.size() == 2)
+        if (data.size() == 2 && block != m_faults.ignoreWritesToBlock)
             m_memory.setValue(block, slot, value);
         break;
     }

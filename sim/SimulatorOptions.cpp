@@ -78,13 +78,16 @@ void AddSimulatorOptions(QCommandLineParser& parser)
          "tcp://127.0.0.1:PORT.",
          "PORT"},
         {"link",
-         "Keep a symbolic link at PATH pointing at the pseudo-terminal, as /dev/serial/by-id does "
-         "at a USB adapter; it is printed instead of the pseudo-terminal's own path.",
+         "Keep a symbolic link at PATH pointing at the pseudo-terminal, as the serial/by-id "
+         "links do at a USB adapter; it is printed instead of the pseudo-terminal's own path.",
          "PATH"},
         {"reopen-after",
          "After --hang-up-after has hung the line up, bring it back MS milliseconds later at the "
          "same path (a new pseudo-terminal behind the --link) or port.",
          "ms"},
+        {"ignore-writes",
+         "Acknowledge every write into this parameter block (0 to 30) but keep its values.",
+         "block"},
     });
 }
 
@@ -101,6 +104,7 @@ std::optional<SimulatorOptions> ReadSimulatorOptions(const QCommandLineParser& p
                     ReadShare(p, "garbage", f.insertGarbage, error) &&
                     ReadCount(p, "delay", 0, f.answerDelayMs, error) &&
                     ReadCount(p, "flood", 0, f.floodBytesPerSecond, error) &&
+                    ReadCount(p, "ignore-writes", 0, f.ignoreWritesToBlock, error) &&
                     ReadCount(p, "tcp", 0, options.tcpPort, error) &&
                     ReadCount(p, "reopen-after", 0, options.reopenAfterMs, error);
     if (!ok)

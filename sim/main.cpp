@@ -30,6 +30,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("processor-sim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -37,6 +38,7 @@ int main(int argc, char* argv[])
                        "Prints the path of the serial device (or the tcp:// address) to open on "
                        "its first line and answers the controller there until interrupted."));
     parser.addHelpOption();
+    parser.addVersionOption();
     aec::sim::AddSimulatorOptions(parser);
     parser.process(app);
 

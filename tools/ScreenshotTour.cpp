@@ -81,6 +81,17 @@ int main(int argc, char* argv[])
         if (side)
             side->setCurrentIndex(0);
     }
+    // A/B: B with a boosted low end, A's curve as the ghost behind it.
+    window.wing().compareLetter(aec::CompareSets::Letter::B);
+    for (const int slot : {12, 17, 22})
+        controller.model().set(aec::MakeAddress(0, slot), 180, aec::Origin::Person);
+    window.wing().RefreshBlock(0);
+    for (const bool chinese : {false, true}) {
+        window.SetCaptionLanguage(chinese ? 1 : 0);
+        Wait(100);
+        window.grab().save(
+            QStringLiteral("%1/compare-%2.png").arg(folder, chinese ? "zh" : "en"));
+    }
     std::printf("screenshots in %s\n", qPrintable(folder));
     window.close();
     return 0;

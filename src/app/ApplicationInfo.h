@@ -11,4 +11,12 @@ inline QString ApplicationTitle()
     return QStringLiteral("Audio Effect Contrller");
 }
 
+// The name the desktop knows the program by: its desktop entry, AppStream metadata and icon
+// carry it (packaging/CMakeLists.txt installs them under it), and Wayland matches the window
+// to the entry by it.
+inline QString DesktopFileId()
+{
+    return QStringLiteral("io.github.aeclab.AudioEffectController");
+}
+
 } // namespace aec

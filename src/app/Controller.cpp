@@ -9,6 +9,7 @@
 #include "system/ui/MessageBoxService.h"
 
 #include <QDebug>
+#include <QSettings>
 
 namespace aec {
 
@@ -38,6 +39,10 @@ Controller::Controller(const ControllerOptions& options, MessageService* message
     m_preferences = std::make_unique<LinkPreferences>();
     m_linkTools = new LinkTools(*m_form1, *m_form3, m_language, m_log, messages, *m_preferences,
                                 options.reconnect);
+    if (options.rememberWindow) {
+        m_settings = std::make_unique<QSettings>();
+        m_form1->setStateStore(m_settings.get());
+    }
 }
 
 Controller::~Controller()

@@ -10,6 +10,8 @@
 
 #include <memory>
 
+class QSettings;
+
 namespace aec {
 
 class LinkPreferences;
@@ -57,6 +59,7 @@ private:
     std::unique_ptr<TForm2> m_form2;
     std::unique_ptr<LinkPreferences> m_preferences;
     LinkTools* m_linkTools = nullptr; // owned by the main window
+    std::unique_ptr<QSettings> m_settings;
 };
 
 } // namespace aec

@@ -28,6 +28,7 @@ ControllerOptions ReadControllerOptions(const QCommandLineParser& parser)
     options.ports = parser.values(QStringLiteral("port"));
     options.demo = parser.isSet(QStringLiteral("demo"));
     options.reconnect = !parser.isSet(QStringLiteral("no-reconnect"));
+    options.rememberWindow = true;
     return options;
 }
 

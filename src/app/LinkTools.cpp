@@ -2,6 +2,7 @@
 
 #include "app/ApplicationInfo.h"
 #include "app/LinkPreferences.h"
+#include "app/SettingsSource.h"
 #include "app/TForm1.h"
 #include "core/Language.h"
 #include "link/ui/ProtocolConsole.h"
@@ -125,7 +126,7 @@ void LinkTools::showNetworkPortState()
 
 void LinkTools::showTitle()
 {
-    m_window.setWindowTitle(TitleFor(m_port, m_identity));
+    m_window.settingsSource().setApplicationTitle(TitleFor(m_port, m_identity));
     if (m_title)
         m_title->setText(QStringList{m_port, m_identity}.join(QStringLiteral("  ")).trimmed());
 }

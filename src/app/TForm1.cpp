@@ -2,20 +2,29 @@
 
 #include "app/ApplicationInfo.h"
 #include "app/ChartCanvas.h"
+#include "app/InstallLayout.h"
+#include "app/SettingsSource.h"
 #include "app/WindowPanels.h"
+#include "app/WindowState.h"
 #include "chart/ui/ChartInteraction.h"
 #include "core/DiagnosticLog.h"
 #include "core/Language.h"
 #include "core/ParameterModel.h"
 #include "editing/ui/BandHighlight.h"
+#include "editing/EditHistory.h"
 #include "editing/ui/EditingWing.h"
+#include "editing/ui/HistoryControls.h"
+#include "editing/ui/EqFileControls.h"
 #include "editing/ui/PageSwitcher.h"
 #include "editing/ui/VolumeControls.h"
+#include "link/DeviceFrame.h"
 #include "link/DeviceTexts.h"
 #include "link/ui/LinkControls.h"
 #include "link/ui/TForm2.h"
 #include "link/ui/TForm3.h"
 #include "spectrum/ui/SpectrumDisplay.h"
+#include "system/ModeList.h"
+#include "system/ui/FileDialogChooser.h"
 #include "system/ui/ModeControls.h"
 #include "system/ui/PresetControls.h"
 #include "system/ui/SystemPageControls.h"
@@ -80,10 +89,13 @@ TForm1::TForm1(ParameterModel& model, DeviceTexts& texts, Language& language, Di
     resize(DesignWidth, DesignHeight);
 
     m_wing = new EditingWing(model, language, this);
+    m_history = new HistoryControls(*m_wing, language, this);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
-    outer->addWidget(BuildTitleStrip(this));
+    outer->addWidget(BuildTitleStrip(this, m_history->buttons()));
+    m_source = new SettingsSource(*this, *findChild<QLabel*>(QStringLiteral("TitleSourceLabel")),
+                                  m_wing->history(), language);
     auto* body = new QHBoxLayout;
     body->setContentsMargins(4, 0, 4, 4);
     body->setSpacing(6);
@@ -117,12 +129,16 @@ TForm1::TForm1(ParameterModel& model, DeviceTexts& texts, Language& language, Di
     body->addWidget(m_sidePanel);
     outer->addLayout(body, 1);
 
-    // 4. The preset folders lie beside the program (or in the user's data folder).
+    // 4. The preset folders lie beside the program (or in the user's data folder, always so
+    // when the program runs installed).
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     m_presets = std::make_unique<PresetControls>(
         this, m_model,
-        PresetFolder(QCoreApplication::applicationDirPath(),
-                     QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)),
+        PresetFolder(PresetBaseFolder(QCoreApplication::applicationDirPath(), userData), userData),
         log);
+    m_eqFiles = new EqFileControls(*m_wing, this);
+    m_fileDialogs = std::make_unique<FileDialogChooser>(this, m_language);
+    setFileChooser(m_fileDialogs.get());
     m_modes = std::make_unique<ModeControls>(this, m_model, m_texts);
     BuildLockPanel(this);
     m_system = std::make_unique<SystemPageControls>(
@@ -148,6 +164,7 @@ TForm1::TForm1(ParameterModel& model, DeviceTexts& texts, Language& language, Di
         connect(spectrum, &QAbstractButton::clicked, this, &TForm1::wakeTimer1);
     connectWindowButtons();
     connectVolumeKeys();
+    connectHistory();
     // 7. The sound capture: a missing input only clears AudioPresent.
     m_spectrum->StartCapture();
 }
@@ -204,7 +221,17 @@ void TForm1::attachSession(LinkSession& session)
     m_presets->setSession(&session);
     m_modes->setSession(&session);
     m_system->setSession(&session);
-    connect(&session, &LinkSession::onlineRefreshRequested, m_wing, &EditingWing::refreshAfterLoad);
+    connect(&session, &LinkSession::onlineRefreshRequested, m_wing,
+            &EditingWing::refreshAfterLoad);
+    // The store now holds the processor's own state: a history that starts over, and the mode
+    // the settings came from.
+    connect(&session, &LinkSession::loadedFromProcessor, this, [this] {
+        m_wing->history().startOver();
+        const int mode = m_model.store.at(CommandAddress::ModeRecall);
+        const QStringList items = ModeList::FillModeList(m_texts.ModeNames);
+        m_source->setSource(SettingsSource::ModeSource(
+            mode >= 0 && mode < items.size() ? items[mode] : QString::number(mode + 1)));
+    });
     connect(&session, &LinkSession::modeListRebuildRequested, this,
             [this] { m_modes->FillModeList(); });
     if (auto* identity = findChild<QLabel*>(QStringLiteral("DeviceIDLabel")))
@@ -216,8 +243,15 @@ void TForm1::setMessages(MessageService* messages)
 {
     m_spectrum->setMessages(messages);
     m_presets->setMessages(messages);
+    m_eqFiles->setMessages(messages);
     m_modes->setMessages(messages);
     m_system->setMessages(messages);
+}
+
+void TForm1::setFileChooser(FileChooser* files)
+{
+    m_presets->setFiles(files);
+    m_eqFiles->setFiles(files);
 }
 
 void TForm1::DrawBlockCurve(int band, int block)
@@ -274,6 +308,14 @@ void TForm1::FormShow()
     // 9.
     m_windowShown = true;
     m_presets->windowShown = true;
+    // The window as the person left it last time.
+    if (m_stateStore)
+        RestoreWindowState(*m_stateStore, *this);
+}
+
+int TForm1::captionLanguage() const
+{
+    return m_language.CaptionLanguage();
 }
 
 // The link button starts from a fresh port list, so a USB adapter plugged in again (perhaps
@@ -347,6 +389,34 @@ void TForm1::connectVolumeKeys()
     }
 }
 
+// Undo takes back a loaded preset like an edit; a loaded or saved preset is what the settings
+// came from. The ghost curve follows the A/B set not shown.
+void TForm1::connectHistory()
+{
+    EditHistory& history = m_wing->history();
+    connect(m_presets.get(), &PresetControls::presetLoaded, this,
+            [this, &history](const QString& name, const ParamStore& before) {
+                history.recordReplaced(before, {QStringLiteral("加载预设 ") + name,
+                                                QStringLiteral("Load preset ") + name});
+                history.markSaved();
+                m_source->setSource(SettingsSource::PresetSource(name));
+            });
+    connect(m_presets.get(), &PresetControls::presetSaved, this, [this, &history](const QString& name) {
+        history.markSaved();
+        m_source->setSource(SettingsSource::PresetSource(name));
+    });
+    connect(m_history, &HistoryControls::saveBothRequested, this, [this] {
+        const CompareSets& sets = m_wing->compare();
+        const ParamStore* a = sets.setOf(CompareSets::Letter::A, m_model.store);
+        const ParamStore* b = sets.setOf(CompareSets::Letter::B, m_model.store);
+        m_presets->saveBoth(*a, b ? *b : *a);
+    });
+    connect(m_wing, &EditingWing::compareChanged, this, [this] {
+        m_curve->setGhost(m_wing->compare().other());
+        DrawBlockCurve(AllBands, m_wing->navigation().ChartBlock);
+    });
+}
+
 // The borderless window moves when any empty part of it is dragged.
 void TForm1::mousePressEvent(QMouseEvent* event)
 {
@@ -365,6 +435,8 @@ void TForm1::wheelEvent(QWheelEvent* event)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    if (m_stateStore)
+        SaveWindowState(*m_stateStore, *this);
     if (m_link)
         m_link->FormCloseQuery();
     event->accept();

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QSettings;
 class QStackedWidget;
 class QTabWidget;
 
@@ -17,6 +18,10 @@ class CurveDrawer;
 class DeviceTexts;
 class DiagnosticLog;
 class EditingWing;
+class HistoryControls;
+class SettingsSource;
+class EqFileControls;
+class FileChooser;
 class Language;
 class LinkControls;
 class LinkSession;
@@ -53,6 +58,9 @@ public:
     void attachSession(LinkSession& session);
     // The message boxes, created once this window exists to own them.
     void setMessages(MessageService* messages);
+    // Who chooses the files of preset and EQ exports and imports; the window's file dialogs
+    // unless a test answers in their place.
+    void setFileChooser(FileChooser* files);
 
     bool windowShown() const { return m_windowShown; }
     EditingWing& wing() { return *m_wing; }
@@ -61,7 +69,9 @@ public:
     ChartInteraction& chartInteraction() { return *m_chartInteraction; }
     SpectrumDisplay& spectrum() { return *m_spectrum; }
     PresetControls& presets() { return *m_presets; }
+    EqFileControls& eqFiles() { return *m_eqFiles; }
     ModeControls& modes() { return *m_modes; }
+    SettingsSource& settingsSource() { return *m_source; }
     SystemPageControls& systemPage() { return *m_system; }
     LinkControls* linkControls() const { return m_linkControls; }
 
@@ -76,6 +86,10 @@ public:
     void SetCaptionLanguage(int language);
     // The language button: the other language, and the page shown again in it.
     void LanguageButtonClick();
+    int captionLanguage() const;
+    // Where the window's size, place, side tab and language are kept between runs; the window
+    // takes them when first shown and leaves them when closed. None by default.
+    void setStateStore(QSettings* settings) { m_stateStore = settings; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -90,6 +104,7 @@ private:
     void connectWindowButtons();
     void connectVolumeKeys();
     void wakeTimer1();
+    void connectHistory();
 
     ParameterModel& m_model;
     DeviceTexts& m_texts;
@@ -101,8 +116,12 @@ private:
     std::unique_ptr<ChartCanvas> m_canvas;
     std::unique_ptr<SpectrumDisplay> m_spectrum;
     std::unique_ptr<PresetControls> m_presets;
+    std::unique_ptr<FileChooser> m_fileDialogs;
+    EqFileControls* m_eqFiles = nullptr;
     std::unique_ptr<ModeControls> m_modes;
     std::unique_ptr<SystemPageControls> m_system;
+    HistoryControls* m_history = nullptr;
+    SettingsSource* m_source = nullptr;
     bool m_captionsShown = false;
     TForm3* m_link = nullptr;
     TForm2* m_statusDialog = nullptr;
@@ -113,6 +132,7 @@ private:
     LinkControls* m_linkControls = nullptr;
     QTimer Timer1; // 10 ms while there is work: a pending chart drag, the spectrum
     bool m_windowShown = false;
+    QSettings* m_stateStore = nullptr;
 };
 
 } // namespace aec

@@ -18,7 +18,7 @@
 
 namespace aec {
 
-QWidget* BuildTitleStrip(QWidget* parent)
+QWidget* BuildTitleStrip(QWidget* parent, QWidget* historyButtons)
 {
     auto* strip = new QWidget(parent);
     strip->setObjectName(QStringLiteral("TitleStrip"));
@@ -29,6 +29,11 @@ QWidget* BuildTitleStrip(QWidget* parent)
     auto* version = new QLabel(QStringLiteral("QV316 1.3.0 En"), strip);
     version->setObjectName(QStringLiteral("RzLabel9"));
     layout->addWidget(version);
+    // What the settings came from, and whether they changed since.
+    auto* source = new QLabel(strip);
+    source->setObjectName(QStringLiteral("TitleSourceLabel"));
+    source->setProperty("role", QStringLiteral("titleSource"));
+    layout->addWidget(source);
     // The hidden access field: a double click on the status line shows it.
     auto* logo = new QLabel(QStringLiteral("运行："), strip);
     logo->setObjectName(QStringLiteral("SysLogoLabel"));
@@ -40,6 +45,9 @@ QWidget* BuildTitleStrip(QWidget* parent)
     access->hide();
     layout->addWidget(access);
     layout->addStretch();
+    historyButtons->setParent(strip);
+    layout->addWidget(historyButtons);
+    layout->addSpacing(16);
     const struct
     {
         const char* name;
@@ -119,8 +127,8 @@ QWidget* BuildSidePanel(QWidget* parent, EditingWing& wing, Binder& binder)
     volumeLayout->setSpacing(6);
     wing.volumeChannels()->setParent(volume);
     volumeLayout->addWidget(wing.volumeChannels());
-    volumeLayout->addStretch();
     volumeLayout->addWidget(BuildQuickRecallGroup(volume));
+    volumeLayout->addStretch();
     tabs->addTab(volume, QStringLiteral("Main Volume"));
 
     auto* limits = new QWidget(tabs);

@@ -11,8 +11,9 @@ class ResponseChart;
 // The fixed regions of the main window around the pages, assembled from the parts that fill
 // them.
 
-// Title strip: the version label, the hidden access field and the window buttons.
-QWidget* BuildTitleStrip(QWidget* parent);
+// Title strip: the version label, what the settings came from, the hidden access field, the
+// undo and A/B buttons and the window buttons.
+QWidget* BuildTitleStrip(QWidget* parent, QWidget* historyButtons);
 
 // Tab-button row RzGroupBox17: the wing's tab buttons and the language button. The link
 // controls are added when the link is attached.

@@ -1,3 +1,4 @@
+#include "app/ApplicationIcon.h"
 #include "app/ApplicationInfo.h"
 #include "app/Controller.h"
 #include "app/TForm1.h"
@@ -37,6 +38,7 @@ bool AsksForTextOnly(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     QCoreApplication::setApplicationName(aec::ApplicationTitle());
+    QCoreApplication::setOrganizationName(aec::ApplicationTitle()); // where settings are kept
     QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
     if (AsksForTextOnly(argc, argv)) {
         QCoreApplication app(argc, argv);
@@ -47,6 +49,8 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(aec::ApplicationIcon());
+    QGuiApplication::setDesktopFileName(aec::DesktopFileId());
     QCommandLineParser parser;
     DescribeOptions(parser);
     parser.process(app);

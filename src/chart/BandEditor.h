@@ -28,6 +28,9 @@ public:
     virtual void setBandValue(int entry, BandField field, int value) = 0;
     // Steps the current edit (right-button stepping of a band's Q).
     virtual void stepCurrentEdit(StepCode step) = 0;
+    // A drag (or a right-button stepping) from press to release is one edit.
+    virtual void dragStarted() {}
+    virtual void dragEnded() {}
 };
 
 } // namespace aec

@@ -44,12 +44,12 @@ void ParameterModel::setDevice(ParamAddress deviceAddress, std::int32_t value, O
     announce(shown, deviceAddress, value, previous, origin, by, paced);
 }
 
-void ParameterModel::announce(int view, ParamAddress device, std::int32_t value,
+void ParameterModel::announce(int shownAt, ParamAddress device, std::int32_t value,
                               std::int32_t previous, Origin origin, const QObject* by, bool paced)
 {
     ParamChange change;
-    change.shown = view >= 0;
-    change.view = change.shown ? static_cast<ParamAddress>(view) : 0;
+    change.shown = shownAt >= 0;
+    change.view = change.shown ? static_cast<ParamAddress>(shownAt) : 0;
     change.device = device;
     change.value = value;
     change.previous = previous;
@@ -57,6 +57,21 @@ void ParameterModel::announce(int view, ParamAddress device, std::int32_t value,
     change.by = by;
     change.paced = paced;
     emit changed(change);
+}
+
+void ParameterModel::endBatch()
+{
+    Q_ASSERT(m_batchDepth > 0);
+    if (m_batchDepth > 0 && --m_batchDepth == 0)
+        emit batchEnded();
+}
+
+void ParameterModel::fillViewBlock(const ParamStore& from, int viewBlock, ViewValues& into) const
+{
+    for (int slot = 0; slot < SlotCount[viewBlock]; ++slot) {
+        const int deviceBlock = BlockOf(ResolveBlock(MakeAddress(viewBlock, slot), selection));
+        into.at(viewBlock, slot) = from.at(deviceBlock, BankSlot(viewBlock, slot, selection));
+    }
 }
 
 void ParameterModel::RebuildViewValues()

@@ -65,20 +65,45 @@ public:
         set(viewAddress, value, Origin::Person);
     }
 
+    // Changes made between beginBatch() and the matching endBatch() form one edit: undo takes
+    // them back as one step, and views that would redraw for each change wait for batchEnded.
+    void beginBatch() { ++m_batchDepth; }
+    void endBatch();
+    bool inBatch() const { return m_batchDepth > 0; }
+
     // Refills the view from the store for the current selections.
     void RebuildViewValues();
+    // What a view block would show of another store under the current selections (the other
+    // set of an A/B comparison).
+    void fillViewBlock(const ParamStore& from, int viewBlock, ViewValues& into) const;
     // The view address that shows a processor address under the current selections, or -1.
     int viewAddressOf(ParamAddress deviceAddress) const;
 
 signals:
     void changed(const aec::ParamChange& change);
+    // The outermost batch has ended.
+    void batchEnded();
 
 private:
-    void announce(int view, ParamAddress device, std::int32_t value, std::int32_t previous,
+    void announce(int shownAt, ParamAddress device, std::int32_t value, std::int32_t previous,
                   Origin origin, const QObject* by, bool paced);
 
     // Device address → view address for the selections of the last rebuild; -1 where none.
     std::array<std::int16_t, BlockCount * 256> m_shownAt;
+    int m_batchDepth = 0;
+};
+
+// A batch for the length of a scope.
+class ChangeBatch
+{
+public:
+    explicit ChangeBatch(ParameterModel& model) : m_model(model) { model.beginBatch(); }
+    ~ChangeBatch() { m_model.endBatch(); }
+    ChangeBatch(const ChangeBatch&) = delete;
+    ChangeBatch& operator=(const ChangeBatch&) = delete;
+
+private:
+    ParameterModel& m_model;
 };
 
 } // namespace aec

@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+#include <array>
+
 #include <algorithm>
 
 namespace aec {
@@ -78,9 +80,10 @@ ParamRow List(int block, int slot, GroupId group, const char* name, const char* 
     return r;
 }
 
-// A high- and low-pass filter: type list and frequency slider, four consecutive slots.
+// A high- and low-pass filter: type list and frequency slider, four consecutive slots, each
+// with its label (high-pass type, high-pass frequency, low-pass type, low-pass frequency).
 void Filters(std::vector<ParamRow>& rows, int block, int firstSlot, GroupId group,
-             const QString& prefix, const QString& frequencyStem)
+             const QString& prefix, const QString& frequencyStem, std::array<int, 4> labels)
 {
     const struct
     {
@@ -88,20 +91,22 @@ void Filters(std::vector<ParamRow>& rows, int block, int firstSlot, GroupId grou
         const char* key;
         BilingualText typeCaption;
         BilingualText frequencyCaption;
-    } filters[] = {{"HP", "highpass", T("高通", "HPF"), T("高通频率", "HP Freq")},
-                   {"LP", "lowpass", T("低通", "LPF"), T("低通频率", "LP Freq")}};
+    } filters[] = {{"HP", "highpass", T("高通", "HPF"), T("高通", "HP")},
+                   {"LP", "lowpass", T("低通", "LPF"), T("低通", "LP")}};
     int slot = firstSlot;
+    int label = 0;
     for (const auto& f : filters) {
         const QString pass = QLatin1String(f.pass);
         ParamRow type = List(block, slot++, group, "", "", Kind::FilterType, "", f.typeCaption);
         type.name = prefix + pass + QStringLiteral("TypeBox");
-        type.label = prefix + pass + QStringLiteral("Label");
+        type.label = QStringLiteral("Label%1").arg(labels[std::size_t(label++)]);
         type.key = QLatin1String(f.key) + QStringLiteral(".type");
         rows.push_back(type);
-        ParamRow frequency =
-            Slider(block, slot++, group, "", "", "", Kind::FilterFrequency, "", f.frequencyCaption);
+        ParamRow frequency = Slider(block, slot++, group, "", "", "", Kind::FilterFrequency, "",
+                                    f.frequencyCaption);
         frequency.name = frequencyStem.arg(pass) + QStringLiteral("Bar");
         frequency.pane = frequencyStem.arg(pass) + QStringLiteral("Pane");
+        frequency.label = QStringLiteral("Label%1").arg(labels[std::size_t(label++)]);
         frequency.key = QLatin1String(f.key) + QStringLiteral(".frequency");
         rows.push_back(frequency);
     }
@@ -128,8 +133,9 @@ void MusicRows(std::vector<ParamRow>& rows)
         rows.push_back(r);
     }
     rows.push_back(Slider(0, 3, GroupId::MusicFilters, "MusPitchBar", "MusPitchPane",
-                          "MusPitchLabel", Kind::Pitch, "pitch", T("变调", "Key control")));
-    Filters(rows, 0, 4, GroupId::MusicFilters, QStringLiteral("Mus"), QStringLiteral("Mus%1FRE"));
+                          "Label9", Kind::Pitch, "pitch", T("变调", "Key control")));
+    Filters(rows, 0, 4, GroupId::MusicFilters, QStringLiteral("Mus"), QStringLiteral("Mus%1FRE"),
+            {36, 33, 37, 34});
     rows.push_back(Unbound(0, 8, "link", T("音乐左右同步", "Music link")));
     rows.push_back(Unbound(0, 9, "eq.pass", T("EQ直通", "EQ pass")));
     rows.push_back(Unbound(0, 160, "operation", T("自动/手动", "Auto/Manual")));
@@ -143,28 +149,28 @@ void MicrophoneRows(std::vector<ParamRow>& rows)
     const GroupId input = GroupId::MicInput;
     const GroupId gate = GroupId::MicNoiseGate;
     const GroupId limiter = GroupId::MicLimiter;
-    rows.push_back(Slider(2, 0, input, "MicInputGainBar", "MicInputGainPane", "MicInputGainLabel",
+    rows.push_back(Slider(2, 0, input, "MicInputGainBar", "MicInputGainPane", "Label12",
                           Kind::MicInputGain, "input.gain", T("模拟增益", "Analog Gain")));
-    rows.push_back(Slider(2, 1, input, "MicFBEBar", "MicFBEPane", "MicFBELabel", Kind::Feedback,
+    rows.push_back(Slider(2, 1, input, "MicFBEBar", "MicFBEPane", "Label155", Kind::Feedback,
                           "feedback", T("啸叫抑制", "Feedback")));
-    rows.push_back(Slider(2, 2, gate, "MicNoiseLevelBar", "MicNoiseLevelPane", "MicNoiseLevelLabel",
+    rows.push_back(Slider(2, 2, gate, "MicNoiseLevelBar", "MicNoiseLevelPane", "Label145",
                           Kind::GateLevel, "gate.threshold", T("启动电平", "Threshold")));
     rows.push_back(Slider(2, 3, gate, "MicNoiseAttackBar", "MicNoiseAttackPane",
-                          "MicNoiseAttackLabel", Kind::Attack, "gate.attack",
+                          "Label146", Kind::Attack, "gate.attack",
                           T("启动时间", "Attack Time")));
     rows.push_back(Slider(2, 4, gate, "MicNoiseReleaseBar", "MicNoiseReleasePane",
-                          "MicNoiseReleaseLabel", Kind::Release, "gate.release",
+                          "Label153", Kind::Release, "gate.release",
                           T("释放时间", "Release Time")));
-    rows.push_back(Slider(2, 5, limiter, "MicRmsLevelBar", "MicRmsLevelPane", "MicRmsLevelLabel",
+    rows.push_back(Slider(2, 5, limiter, "MicRmsLevelBar", "MicRmsLevelPane", "Label117",
                           Kind::MicLimitLevel, "limiter.level", T("压限启动电平", "Limit Level")));
-    rows.push_back(Slider(2, 6, limiter, "MicRmsAttackBar", "MicRmsAttackPane", "MicRmsAttackLabel",
+    rows.push_back(Slider(2, 6, limiter, "MicRmsAttackBar", "MicRmsAttackPane", "Label118",
                           Kind::Attack, "limiter.attack", T("压限启动时间", "Attack Time")));
     rows.push_back(Slider(2, 7, limiter, "MicRmsReleaseBar", "MicRmsReleasePane",
-                          "MicRmsReleaseLabel", Kind::Release, "limiter.release",
+                          "Label121", Kind::Release, "limiter.release",
                           T("压限释放时间", "Release Time")));
-    rows.push_back(Slider(2, 8, limiter, "MicRmsRatioBar", "MicRmsRatioPane", "MicRmsRatioLabel",
+    rows.push_back(Slider(2, 8, limiter, "MicRmsRatioBar", "MicRmsRatioPane", "Label122",
                           Kind::Ratio, "limiter.ratio", T("压缩比例", "Ratio")));
-    Filters(rows, 2, 9, input, QStringLiteral("Mic"), QStringLiteral("Mic%1Fre"));
+    Filters(rows, 2, 9, input, QStringLiteral("Mic"), QStringLiteral("Mic%1Fre"), {17, 15, 20, 16});
     rows.push_back(Unbound(2, 13, "link", T("话筒同步", "Microphone link")));
     rows.push_back(Unbound(2, 14, "eq.pass", T("EQ直通", "EQ pass")));
 }
@@ -172,44 +178,46 @@ void MicrophoneRows(std::vector<ParamRow>& rows)
 void EffectRows(std::vector<ParamRow>& rows)
 {
     const GroupId echo = GroupId::EchoLevels;
-    rows.push_back(Slider(4, 0, echo, "EchoEffLevelBar", "EchoEffLevelPane", "EchoEffLevelLabel",
+    rows.push_back(Slider(4, 0, echo, "EchoEffLevelBar", "EchoEffLevelPane", "Label78",
                           Kind::Percent, "effect.level", T("回声音量", "Echo Effect Vol")));
     rows.push_back(Phase(4, 1, echo, "EchoEffPhaseBtn", "effect.phase"));
     rows.push_back(Slider(4, 2, echo, "EchoDirectLevelBar", "EchoDirectLevelPane",
-                          "EchoDirectLevelLabel", Kind::Percent, "direct.level",
+                          "Label79", Kind::Percent, "direct.level",
                           T("回声直达声", "Echo Direct Vol")));
     rows.push_back(Phase(4, 3, echo, "EchoDirectPhaseBtn", "direct.phase"));
-    rows.push_back(Slider(4, 4, echo, "EchoPreDelayBar", "EchoPreDelayPane", "EchoPreDelayLabel",
+    rows.push_back(Slider(4, 4, echo, "EchoPreDelayBar", "EchoPreDelayPane", "Label80",
                           Kind::PreDelay, "predelay", T("回声预延时", "Echo Pre-Delay")));
-    rows.push_back(Slider(4, 5, echo, "EchoTimeBar", "EchoTimePane", "EchoTimeLabel",
+    rows.push_back(Slider(4, 5, echo, "EchoTimeBar", "EchoTimePane", "Label81",
                           Kind::DoubleMs, "delay", T("回声延时", "Echo Delay")));
-    rows.push_back(WithTop(Slider(4, 6, echo, "EchoRepeatBar", "EchoRepeatPane", "EchoRepeatLabel",
+    rows.push_back(WithTop(Slider(4, 6, echo, "EchoRepeatBar", "EchoRepeatPane", "Label82",
                                   Kind::Percent, "repeat", T("回声重复比率", "Echo Repeat")),
                            90));
     rows.push_back(
-        WithTop(Slider(4, 7, echo, "EchoRPreDelayBar", "EchoRPreDelayPane", "EchoRPreDelayLabel",
+        WithTop(Slider(4, 7, echo, "EchoRPreDelayBar", "EchoRPreDelayPane", "Label83",
                        Kind::Percent, "right.predelay", T("右通道预延时", "Right Pre-delay")),
                 50));
-    rows.push_back(Slider(4, 8, echo, "EchoRTimeBar", "EchoRTimePane", "EchoRTimeLabel",
+    rows.push_back(Slider(4, 8, echo, "EchoRTimeBar", "EchoRTimePane", "Label84",
                           Kind::OffsetPercent, "right.delay", T("右通道延时", "Right delay")));
-    Filters(rows, 4, 9, GroupId::EchoFilters, QStringLiteral("Echo"), QStringLiteral("Echo%1Fre"));
+    Filters(rows, 4, 9, GroupId::EchoFilters, QStringLiteral("Echo"), QStringLiteral("Echo%1Fre"),
+            {48, 13, 50, 42});
     rows.push_back(Unbound(4, 13, "eq.pass", T("EQ直通", "EQ pass")));
 
     const GroupId reverb = GroupId::ReverbLevels;
-    rows.push_back(Slider(5, 0, reverb, "RvbEffLevelBar", "RvbEffLevelPane", "RvbEffLevelLabel",
+    rows.push_back(Slider(5, 0, reverb, "RvbEffLevelBar", "RvbEffLevelPane", "Label85",
                           Kind::Percent, "effect.level", T("混响音量", "Rvb Effect Vol")));
     rows.push_back(Phase(5, 1, reverb, "RvbEffPhaseBtn", "effect.phase"));
     rows.push_back(Slider(5, 2, reverb, "RvbDirectLevelBar", "RvbDirectLevelPane",
-                          "RvbDirectLevelLabel", Kind::Percent, "direct.level",
+                          "Label86", Kind::Percent, "direct.level",
                           T("混响直达声", "Rvb Direct Vol")));
     rows.push_back(Phase(5, 3, reverb, "RvbDirectPhaseBtn", "direct.phase"));
     rows.push_back(
-        WithTop(Slider(5, 4, reverb, "RvbPreDelayBar", "RvbPreDelayPane", "RvbPreDelayLabel",
+        WithTop(Slider(5, 4, reverb, "RvbPreDelayBar", "RvbPreDelayPane", "Label87",
                        Kind::DoubleMs, "predelay", T("混响预延时", "Rvb PreDelay")),
                 100));
-    rows.push_back(Slider(5, 5, reverb, "RvbTimeBar", "RvbTimePane", "RvbTimeLabel",
+    rows.push_back(Slider(5, 5, reverb, "RvbTimeBar", "RvbTimePane", "Label88",
                           Kind::ReverbTime, "time", T("混响时间", "Rvb Time")));
-    Filters(rows, 5, 6, GroupId::ReverbFilters, QStringLiteral("Rvb"), QStringLiteral("Rvb%1Fre"));
+    Filters(rows, 5, 6, GroupId::ReverbFilters, QStringLiteral("Rvb"), QStringLiteral("Rvb%1Fre"),
+            {35, 5, 40, 21});
     rows.push_back(Unbound(5, 10, "eq.pass", T("EQ直通", "EQ pass")));
 }
 
@@ -220,19 +228,20 @@ void OutputRows(std::vector<ParamRow>& rows)
     {
         const char* stem;
         const char* key;
+        int label;
         BilingualText caption;
-    } levels[] = {{"MainMus", "music", T("音乐电平", "Music Level")},
-                  {"MainMic", "mic", T("麦克风电平", "Mic Level")},
-                  {"MainEchoA", "echoA", T("回声A效果电平", "EchoA Level")},
-                  {"MainEchoB", "echoB", T("回声B效果电平", "EchoB Level")},
-                  {"MainRvb", "reverb", T("混响效果电平", "Rvb Effect Vol")}};
+    } levels[] = {{"MainMus", "music", 89, T("音乐电平", "Music Level")},
+                  {"MainMic", "mic", 90, T("麦克风电平", "Mic Level")},
+                  {"MainEchoA", "echoA", 91, T("回声A效果电平", "EchoA Level")},
+                  {"MainEchoB", "echoB", 92, T("回声B效果电平", "EchoB Level")},
+                  {"MainRvb", "reverb", 93, T("混响效果电平", "Rvb Effect Vol")}};
     int slot = 0;
     for (const auto& l : levels) {
         const QString stem = QLatin1String(l.stem);
         ParamRow level = Slider(6, slot++, mix, "", "", "", Kind::MixLevel, "", l.caption);
         level.name = stem + QStringLiteral("LevelBar");
         level.pane = stem + QStringLiteral("LevelPane");
-        level.label = stem + QStringLiteral("LevelLabel");
+        level.label = QStringLiteral("Label%1").arg(l.label);
         level.key = QLatin1String(l.key) + QStringLiteral(".level");
         rows.push_back(level.key == QLatin1String("music.level") ? Doubled(level) : level);
         ParamRow phase = Phase(6, slot++, mix, "", "");
@@ -246,19 +255,19 @@ void OutputRows(std::vector<ParamRow>& rows)
                       T("左静音", "L Mute")));
     const GroupId limiter = GroupId::OutputLimiter;
     rows.push_back(Slider(6, 12, limiter, "MainRmsLevelBar", "MainRmsLevelPane",
-                          "MainRmsLevelLabel", Kind::OutputLimitLevel, "limiter.level",
+                          "Label107", Kind::OutputLimitLevel, "limiter.level",
                           T("压限启动电平", "Limit Level")));
     rows.push_back(Slider(6, 13, limiter, "MainRmsAttackBar", "MainRmsAttackPane",
-                          "MainRmsAttackLabel", Kind::Attack, "limiter.attack",
+                          "Label113", Kind::Attack, "limiter.attack",
                           T("压限启动时间", "Attack Time")));
     rows.push_back(Slider(6, 14, limiter, "MainRmsReleaseBar", "MainRmsReleasePane",
-                          "MainRmsReleaseLabel", Kind::Release, "limiter.release",
+                          "Label114", Kind::Release, "limiter.release",
                           T("压限释放时间", "Release Time")));
     rows.push_back(Slider(6, 15, limiter, "MainRmsRatioBar", "MainRmsRatioPane",
-                          "MainRmsRatioLabel", Kind::Ratio, "limiter.ratio",
+                          "Label115", Kind::Ratio, "limiter.ratio",
                           T("压缩比例", "Ratio")));
     Filters(rows, 6, 16, GroupId::OutputCrossover, QStringLiteral("Main"),
-            QStringLiteral("MainMus%1Fre"));
+            QStringLiteral("MainMus%1Fre"), {19, 4, 31, 18});
     rows.push_back(Unbound(6, 20, "eq.pass", T("EQ直通", "EQ pass")));
     // The right side's delay and mute: rows 9 and 15 stand for the right block of the main or
     // surround family shown.
@@ -277,17 +286,21 @@ void DynamicEqRows(std::vector<ParamRow>& rows)
         const char* stem;
         Kind kind;
         const char* key;
+        std::array<int, 3> labels;
         BilingualText caption;
-    } dynamics[] = {{"Level", Kind::DynamicThreshold, "threshold", T("门限", "Threshold")},
-                    {"Attack", Kind::Attack, "attack", T("启动", "Attack")},
-                    {"Release", Kind::Release, "release", T("释放", "Release")},
-                    {"Ratio", Kind::Ratio, "ratio", T("压缩比", "Ratio")}};
+    } dynamics[] = {
+        {"Level", Kind::DynamicThreshold, "threshold", {123, 134, 138},
+         T("压限启动电平", "Limit Level")},
+        {"Attack", Kind::Attack, "attack", {124, 135, 139}, T("压限启动时间", "Attack Time")},
+        {"Release", Kind::Release, "release", {129, 136, 140}, T("压限释放时间", "Release Time")},
+        {"Ratio", Kind::Ratio, "ratio", {133, 137, 141}, T("压缩比例", "Ratio")}};
     for (int band = 0; band < 3; ++band) {
         const QString n = QString::number(band + 1);
         const int base = 10 * band;
         ParamRow trigger = Of(Control::Trigger, 1, base + 1, groups[band], "", "", Kind::Trigger,
                               "", T("动态均衡工作类型", "DEQ Work Type"));
         trigger.name = QStringLiteral("DEQTypeBox") + n;
+        trigger.label = QStringLiteral("Label%1").arg(142 + band);
         trigger.key = QStringLiteral("band.%1.trigger").arg(n);
         trigger.band = band;
         rows.push_back(trigger);
@@ -298,7 +311,7 @@ void DynamicEqRows(std::vector<ParamRow>& rows)
                 Slider(1, base + offset++, groups[band], "", "", "", d.kind, "", d.caption);
             r.name = stem + QStringLiteral("Bar") + n;
             r.pane = stem + QStringLiteral("Pane") + n;
-            r.label = stem + QStringLiteral("Label") + n;
+            r.label = QStringLiteral("Label%1").arg(d.labels[std::size_t(band)]);
             r.key = QStringLiteral("band.%1.%2").arg(n, QLatin1String(d.key));
             r.band = band;
             rows.push_back(r);
@@ -500,7 +513,7 @@ const GroupInfo& InfoOf(GroupId group)
         {GroupId::EchoLevels, QStringLiteral("EchoLevelGroup"), T("效果", "Effect")},
         {GroupId::EchoFilters, QStringLiteral("EchoFilterGroup"), T("回声高低通", "Echo LHP")},
         {GroupId::ReverbLevels, QStringLiteral("RvbLevelGroup"), T("效果", "Effect")},
-        {GroupId::ReverbFilters, QStringLiteral("RvbFilterGroup"), T("混响高低通", "Rvb LHP ")},
+        {GroupId::ReverbFilters, QStringLiteral("AdvGroupBox2"), T("混响高低通", "Rvb LHP")},
         {GroupId::OutputMix, QStringLiteral("AdvGroupBox6"), T("混音", "Mix")},
         {GroupId::OutputLimiter, QStringLiteral("OutLimiteGroup"), T("主输出压限", "Limit")},
         {GroupId::OutputCrossover, QStringLiteral("OutLHPGroup"), T("主输出分频", "HP/LP")},
@@ -559,6 +572,29 @@ QStringList RowItems(const ParamRow& row)
     for (int step = 0; step <= KindTop(row.kind); ++step)
         items << KindText(row.kind, step);
     return items;
+}
+
+std::array<QString, 4> BandHeadingLabels(GroupId box)
+{
+    // Type, Hz, Gain and Q labels of the music, microphone, echo, reverb, output, hidden and
+    // dynamic-EQ boxes.
+    const struct
+    {
+        GroupId box;
+        std::array<int, 4> labels;
+    } headings[] = {
+        {GroupId::MusicBands, {22, 23, 14, 24}},  {GroupId::MicBands, {26, 27, 25, 28}},
+        {GroupId::EchoBands, {30, 32, 29, 38}},   {GroupId::ReverbBands, {41, 45, 39, 46}},
+        {GroupId::OutputBands, {51, 52, 49, 53}}, {GroupId::HiddenBands, {104, 105, 103, 106}},
+        {GroupId::DynamicEq1, {55, 56, 54, 57}},  {GroupId::DynamicEq2, {70, 72, 58, 73}},
+        {GroupId::DynamicEq3, {75, 76, 74, 77}},
+    };
+    std::array<QString, 4> names;
+    for (const auto& h : headings)
+        if (h.box == box)
+            for (std::size_t i = 0; i < 4; ++i)
+                names[i] = QStringLiteral("Label%1").arg(h.labels[i]);
+    return names;
 }
 
 BilingualText BandFieldCaption(BandField field)

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <vector>
 
 namespace aec {
@@ -124,5 +125,9 @@ QStringList RowItems(const ParamRow& row);
 
 // The field names of a band column, as the row headings and accessible names use them.
 BilingualText BandFieldCaption(BandField field);
+
+// The names of the row headings of a box of band columns (a family, or one dynamic-EQ group):
+// type, frequency, gain, Q.
+std::array<QString, 4> BandHeadingLabels(GroupId box);
 
 } // namespace aec

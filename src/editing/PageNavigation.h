@@ -66,6 +66,7 @@ class PageNavigation
 {
 public:
     explicit PageNavigation(SelectionState& selection) : m_selection(selection) {}
+    const SelectionState& selection() const { return m_selection; }
 
     Tab CurrentTab = Tab::Music;
     PageRef CurrentPage;

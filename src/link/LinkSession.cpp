@@ -256,6 +256,8 @@ void LinkSession::SessionEvent(LinkEvent event)
         if (m_state.PanelLockState == 0)
             m_state.PanelLockState = 1;
         emit onlineRefreshRequested();
+        if (m_state.Direction == TransferDirection::Load)
+            emit loadedFromProcessor();
         m_state.LinkState = LinkPhase::Online;
         setColour(StatusColour::Online);
         setLinkedLook(true);

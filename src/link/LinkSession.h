@@ -132,6 +132,8 @@ signals:
     void portLinked(const QString& name);              // the processor answered on this port
     // Event 1: refresh the whole window from the store, then the current page.
     void onlineRefreshRequested();
+    // The store holds the processor's own state, just loaded (at link, or after a recall).
+    void loadedFromProcessor();
     // Event 3: rebuild the list of stored modes, keeping the selected entry.
     void modeListRebuildRequested();
     void mainWindowShowRequested();

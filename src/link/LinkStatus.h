@@ -32,7 +32,7 @@ inline const BilingualText LinkFailed{QStringLiteral("连接失败!"), QStringLi
 
 // The link button's caption while a link is sought or held, and while it is not.
 inline const BilingualText UnlinkCaption{QStringLiteral("断开"), QStringLiteral("Unlink")};
-inline const BilingualText LinkCaption{QStringLiteral("联机"), QStringLiteral("link")};
+inline const BilingualText LinkCaption{QStringLiteral("联机"), QStringLiteral("Link")};
 } // namespace LinkText
 
 } // namespace aec

@@ -1,10 +1,10 @@
 #include "system/PresetFolder.h"
 
 #include "core/DiagnosticLog.h"
+#include "system/PresetFile.h"
 #include "system/PresetFormat.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -85,18 +85,18 @@ PresetFolder::Outcome PresetFolder::LoadPreset(const QString& name, ParamStore& 
         return {false, PresetText::InvalidName, QStringLiteral("name leaves the preset folder")};
     // Looked at before it is opened: opening a FIFO waits for a writer and a device may read
     // without end. A link to a regular file is followed.
-    const QFileInfo info(fileFor(name));
-    if (!info.exists())
-        return {false, PresetText::NotFound, QStringLiteral("no such file")};
-    if (!info.isFile() || info.size() > PresetFormat::MaxFileSize)
-        return {false, PresetText::FormatError, QStringLiteral("not a regular file up to 1 MiB")};
-    QFile file(info.filePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return {false, PresetText::NotFound, file.errorString()};
-    // Read no further than the limit, should the file have grown since.
-    const QByteArray content = file.read(PresetFormat::MaxFileSize + 1);
-    if (content.size() > PresetFormat::MaxFileSize)
-        return {false, PresetText::FormatError, QStringLiteral("larger than 1 MiB")};
+    const PresetFile::Bytes bytes = PresetFile::ReadBytes(fileFor(name), PresetFormat::MaxFileSize);
+    switch (bytes.status) {
+    case PresetFile::ReadStatus::Ok:
+        break;
+    case PresetFile::ReadStatus::NotFound:
+    case PresetFile::ReadStatus::Unreadable:
+        return {false, PresetText::NotFound, bytes.detail};
+    case PresetFile::ReadStatus::NotRegular:
+    case PresetFile::ReadStatus::TooLarge:
+        return {false, PresetText::FormatError, bytes.detail};
+    }
+    const QByteArray& content = bytes.content;
     const PresetFormat::DecodeResult decoded = PresetFormat::Decode(content);
     switch (decoded.error) {
     case PresetFormat::DecodeError::Format:

@@ -2,6 +2,8 @@
 
 #include "core/BlockLayout.h"
 
+#include <map>
+
 namespace aec::PresetFormat {
 namespace {
 
@@ -109,26 +111,49 @@ std::int32_t PresetChecksum(std::int32_t sum)
     return t % 256;
 }
 
+std::vector<PresetValue> ValuesOf(const ParamStore& store)
+{
+    std::vector<PresetValue> values;
+    for (int block = 0; block <= LastPresetBlock; ++block) {
+        // Slots 0 up to and including SlotCount: one more than a transfer carries.
+        for (int slot = 0; slot <= SlotCount[block]; ++slot)
+            values.push_back({MakeAddress(block, slot), store.at(block, slot)});
+    }
+    values.push_back({static_cast<ParamAddress>(InputSelectAddress),
+                      store.at(static_cast<ParamAddress>(InputSelectAddress))});
+    return values;
+}
+
+std::vector<PresetValue> Canonical(const std::vector<PresetValue>& values)
+{
+    std::map<ParamAddress, std::int32_t> last;
+    for (const PresetValue& v : values)
+        last[v.address] = v.value;
+    std::vector<PresetValue> ordered;
+    ordered.reserve(last.size());
+    for (const auto& [address, value] : last)
+        ordered.push_back({address, value});
+    return ordered;
+}
+
 QByteArray Encode(const ParamStore& store)
+{
+    return EncodeValues(ValuesOf(store));
+}
+
+QByteArray EncodeValues(const std::vector<PresetValue>& values)
 {
     QList<QByteArray> lines;
     lines << "R3 " + QByteArray::number(R3Header ^ HeaderMask);
     lines << "Tovik " + QByteArray::number(TovikHeader ^ HeaderMask);
     int line = 1;
     std::int32_t sum = 0;
-    for (int block = 0; block <= LastPresetBlock; ++block) {
-        // Slots 0 up to and including SlotCount: one more than a transfer carries.
-        for (int slot = 0; slot <= SlotCount[block]; ++slot) {
-            ++line;
-            const std::int32_t value = store.at(block, slot);
-            lines << ValueLine(MakeAddress(block, slot), value, line);
-            sum = Wrap(std::int64_t(sum) + value);
-        }
+    for (const PresetValue& v : values) {
+        Q_ASSERT(CarriesAddress(v.address));
+        ++line;
+        lines << ValueLine(v.address, v.value, line);
+        sum = Wrap(std::int64_t(sum) + v.value);
     }
-    ++line;
-    const std::int32_t input = store.at(Block::System, 20);
-    lines << ValueLine(InputSelectAddress, input, line);
-    sum = Wrap(std::int64_t(sum) + input);
     ++line;
     lines << "Intoal: " + QByteArray::number(line);
     lines << "CCCCK: " + QByteArray::number(PresetChecksum(sum));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DeviceValue.h"
 #include "core/ValueTable.h"
 
 #include <QByteArray>
@@ -46,15 +47,19 @@ QString StripPresetExtension(const QString& fileName);
 // The checksum of the 32-bit sum of the values: ((S XOR 0xFFFF) + 1) rem 256, signed.
 std::int32_t PresetChecksum(std::int32_t sum);
 
+// A parameter carried by a file.
+using PresetValue = DeviceValue;
+
+// Every value a save writes, in the order it writes them (ascending address).
+std::vector<PresetValue> ValuesOf(const ParamStore& store);
+// Each address once (the last of several wins, as a load would leave it), in a save's order.
+std::vector<PresetValue> Canonical(const std::vector<PresetValue>& values);
+
 // The whole file for a store.
 QByteArray Encode(const ParamStore& store);
-
-// A parameter carried by a file.
-struct PresetValue
-{
-    ParamAddress address;
-    std::int32_t value;
-};
+// A file carrying exactly these values, in the order given. Every value must be at an address
+// a save writes. For the values of a store this is the file Encode writes, byte for byte.
+QByteArray EncodeValues(const std::vector<PresetValue>& values);
 
 enum class DecodeError { None, Format, Corrupted };
 

@@ -1,5 +1,6 @@
 #include "widgets/BandColumn.h"
 
+#include "widgets/Captions.h"
 #include "widgets/ParamWidgets.h"
 
 #include <QHBoxLayout>
@@ -43,7 +44,7 @@ BandColumn::BandColumn(const BandFamily& family, int band, QWidget* parent)
     column->addWidget(pointLabel);
 
     auto* types = new QHBoxLayout;
-    types->setSpacing(1);
+    types->setSpacing(2);
     const std::array<QString, 4> labelNames = TypeLabelNames(family, n);
     const char* captions[] = {"BY", "P", "LS", "HS"};
     for (int k = 0; k < 4; ++k) {
@@ -74,6 +75,34 @@ BandColumn::BandColumn(const BandFamily& family, int band, QWidget* parent)
     qRow->addWidget(q, 1);
     qRow->addWidget(qSpin);
     column->addLayout(qRow);
+}
+
+QWidget* BuildBandHeadings(QWidget* parent, const BandColumn& sample, GroupId box)
+{
+    auto* headings = new QWidget(parent);
+    headings->setObjectName(InfoOf(box).name + QStringLiteral("Headings"));
+    headings->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    auto* column = new QVBoxLayout(headings);
+    column->setContentsMargins(0, 0, 2, 0);
+    column->setSpacing(2);
+    const std::array<QString, 4> names = BandHeadingLabels(box);
+    const auto heading = [&](int index, BandField field, const QWidget* beside) {
+        auto* label = Named(new QLabel(headings), names[std::size_t(index)]);
+        SetCaptions(label, BandFieldCaption(field));
+        ShowCaption(label, false);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setProperty("role", QStringLiteral("bandHeading"));
+        label->setFixedHeight(beside->sizeHint().height());
+        column->addWidget(label);
+    };
+    column->addSpacing(sample.pointLabel->sizeHint().height() + 2 +
+                       sample.typeLabels[0]->sizeHint().height());
+    heading(0, BandField::Type, sample.typeList);
+    column->addStretch(1);
+    heading(1, BandField::Frequency, sample.frequency);
+    heading(2, BandField::Gain, sample.gain);
+    heading(3, BandField::PeakQ, sample.q);
+    return headings;
 }
 
 const ParamRow& BandColumn::row(BandField field) const

@@ -45,4 +45,8 @@ private:
     int m_band;
 };
 
+// The row headings left of a box of band columns ("Type", "Hz", "Gain", "Q"), each beside the
+// row of `sample` it names.
+QWidget* BuildBandHeadings(QWidget* parent, const BandColumn& sample, GroupId box);
+
 } // namespace aec

@@ -47,10 +47,13 @@ void BindingHub::remove(QObject* object)
 
 void BindingHub::changed(const ParamChange& change)
 {
+    // Showing may retarget another binding (a band's Q edit follows its type), which changes
+    // the table: the bindings to notify are taken out of it before any is shown.
     const auto notify = [&](std::uint32_t key) {
-        for (auto it = m_byKey.constFind(key); it != m_byKey.cend() && it.key() == key; ++it)
-            if (it.value() != change.by)
-                it.value()->show(change.value);
+        const QList<Binding*> bindings = m_byKey.values(key);
+        for (Binding* binding : bindings)
+            if (binding != change.by)
+                binding->show(change.value);
     };
     if (change.shown)
         notify(change.view);

@@ -12,7 +12,8 @@ namespace aec {
 
 void WriteCaption(QWidget* control, const BilingualText& text, bool chinese)
 {
-    const QString& shown = text.in(chinese);
+    // Blanks at either end of a caption padded a fixed-size control; here controls size to it.
+    const QString shown = text.in(chinese).trimmed();
     if (auto* label = qobject_cast<QLabel*>(control))
         label->setText(shown);
     else if (auto* button = qobject_cast<QAbstractButton*>(control))

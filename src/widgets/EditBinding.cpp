@@ -130,6 +130,9 @@ bool EditBinding::eventFilter(QObject* watched, QEvent* event)
         return false;
     case QEvent::KeyPress:
         return keyPress(static_cast<QKeyEvent*>(event));
+    case QEvent::ShortcutOverride:
+        // A letter is no number: the window's shortcuts (the volume keys) may have it.
+        return PassWindowKeysToShortcuts(static_cast<QKeyEvent*>(event));
     case QEvent::FocusOut:
         if (m_focus.current() == this)
             leave();

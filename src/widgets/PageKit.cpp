@@ -59,7 +59,6 @@ ParamSlider* Slider(QWidget* parent, const QString& name, int maximum)
 StatusPane* Pane(QWidget* parent, const QString& name)
 {
     auto* pane = Named(new StatusPane(parent), name);
-    pane->setMinimumWidth(50);
     return pane;
 }
 

@@ -1,9 +1,12 @@
 #include "widgets/ParamWidgets.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace aec {
 namespace {
@@ -25,6 +28,28 @@ void SetStyleState(QWidget* widget, const char* property, const QVariant& value)
     Restyle(widget);
 }
 
+bool PassWindowKeysToShortcuts(QKeyEvent* event)
+{
+    const QString text = event->text();
+    const bool letter =
+        text.size() == 1 && text[0].isLetter() && !(event->modifiers() & ~Qt::ShiftModifier);
+    const bool history = event->matches(QKeySequence::Undo) ||
+                         event->matches(QKeySequence::Redo) ||
+                         QKeySequence(event->keyCombination()) == RedoAlternative;
+    if (!letter && !history)
+        return false;
+    event->ignore();
+    return true;
+}
+
+bool FocusSink::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride &&
+        PassWindowKeysToShortcuts(static_cast<QKeyEvent*>(event)))
+        return true;
+    return QLineEdit::event(event);
+}
+
 ParamSlider::ParamSlider(int maximum, Qt::Orientation orientation, QWidget* parent)
     : QSlider(orientation, parent)
 {
@@ -36,6 +61,27 @@ ParamSlider::ParamSlider(int maximum, Qt::Orientation orientation, QWidget* pare
 StatusPane::StatusPane(QWidget* parent) : QLabel(parent)
 {
     setAlignment(Qt::AlignCenter);
+}
+
+void StatusPane::setWidestTexts(const QStringList& texts)
+{
+    m_texts = texts;
+    updateGeometry();
+}
+
+QSize StatusPane::minimumSizeHint() const
+{
+    QSize size = QLabel::minimumSizeHint();
+    // The label's own margins and frame around its text, kept for the widest text.
+    const int overhead = size.width() - fontMetrics().horizontalAdvance(text());
+    for (const QString& candidate : m_texts)
+        size.setWidth(std::max(size.width(), fontMetrics().horizontalAdvance(candidate) + overhead));
+    return size;
+}
+
+QSize StatusPane::sizeHint() const
+{
+    return QLabel::sizeHint().expandedTo(minimumSizeHint());
 }
 
 ParamEdit::ParamEdit(QWidget* parent) : QLineEdit(parent)

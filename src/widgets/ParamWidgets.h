@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,12 +9,33 @@
 #include <QVariant>
 #include <QWidget>
 
+class QKeyEvent;
 class QToolButton;
 
 namespace aec {
 
 // Sets a property that the style sheet reads (such as "selected" or "look") and restyles.
 void SetStyleState(QWidget* widget, const char* property, const QVariant& value);
+
+// Redo's second key on every platform, beside the platform's own redo keys.
+inline const QKeySequence RedoAlternative{Qt::CTRL | Qt::Key_Y};
+
+// An edit that takes numbers only lets the window's shortcuts have letter keys (the volume
+// keys) and the undo and redo keys (the window's history, not the edit's): their shortcut
+// override is left unaccepted. True when the event was such a key.
+bool PassWindowKeysToShortcuts(QKeyEvent* event);
+
+// Takes the keyboard focus away from the pages' edit boxes without taking letters from the
+// window's shortcuts.
+class FocusSink : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit FocusSink(QWidget* parent = nullptr) : QLineEdit(parent) { setReadOnly(true); }
+
+protected:
+    bool event(QEvent* event) override;
+};
 
 // The control families of the main window, one class each, so that handlers tell them apart
 // with qobject_cast as the window's design tells track bars, panes, lists and buttons apart.
@@ -27,12 +49,19 @@ public:
                          QWidget* parent = nullptr);
 };
 
-// A read-only status pane beside a slider, showing the value in its unit.
+// A read-only status pane beside a slider, showing the value in its unit. It asks for the room
+// of the widest text it can show, so no value is ever cut off.
 class StatusPane : public QLabel
 {
     Q_OBJECT
 public:
     explicit StatusPane(QWidget* parent = nullptr);
+    void setWidestTexts(const QStringList& texts);
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
+private:
+    QStringList m_texts;
 };
 
 // An edit box for a band's frequency, gain or Q, or an input gain. Its frame colour marks the
@@ -62,6 +91,8 @@ class TwoStateButton : public QPushButton
 public:
     explicit TwoStateButton(const QString& caption = {}, QWidget* parent = nullptr);
     void setLook(const QString& look);
+    // A layout never squeezes a button below the room its caption needs.
+    QSize minimumSizeHint() const override { return sizeHint(); }
     QString look() const { return property("look").toString(); }
 };
 

@@ -1,12 +1,14 @@
 #include "widgets/SliderBinding.h"
 
 #include "core/BlockLayout.h"
+#include "widgets/ParamWidgets.h"
 
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QSlider>
 
 #include <algorithm>
+#include <utility>
 
 namespace aec {
 
@@ -16,6 +18,31 @@ SliderBinding::SliderBinding(QSlider* slider, QLabel* pane, const ParamRow& row,
 {
     slider->setRange(0, RowTop(row));
     connect(slider, &QSlider::valueChanged, this, &SliderBinding::moved);
+    // Dragging the handle from press to release is one edit.
+    connect(slider, &QSlider::sliderPressed, this, [this] {
+        if (!std::exchange(m_held, true))
+            this->model().beginBatch();
+    });
+    connect(slider, &QSlider::sliderReleased, this, [this] {
+        if (std::exchange(m_held, false))
+            this->model().endBatch();
+    });
+    // The pane keeps room for every text its parameter can show.
+    if (auto* status = qobject_cast<StatusPane*>(pane)) {
+        QStringList texts;
+        for (int step = RowBottom(row); step <= KindTop(row.kind); ++step) {
+            texts << RowText(row, step);
+            if (row.doubledOnSub)
+                texts << RowText(row, step, true);
+        }
+        status->setWidestTexts(texts);
+    }
+}
+
+SliderBinding::~SliderBinding()
+{
+    if (m_held)
+        model().endBatch();
 }
 
 void SliderBinding::moved(int position)

@@ -17,6 +17,7 @@ class SliderBinding : public Binding
     Q_OBJECT
 public:
     SliderBinding(QSlider* slider, QLabel* pane, const ParamRow& row, ParameterModel& model);
+    ~SliderBinding() override;
 
     void show(std::int32_t value) override;
     QSlider* slider() const { return m_slider; }
@@ -36,6 +37,7 @@ private:
     QSlider* m_slider;
     QLabel* m_pane;
     std::function<int(int)> m_limit;
+    bool m_held = false; // the handle is pressed: its moves form one batch
 };
 
 } // namespace aec

@@ -19,6 +19,14 @@ QToolButton[role="windowButton"] {
 }
 QToolButton[role="windowButton"]:hover { background: #4a515c; }
 QToolButton#RzBmpButton3:hover { background: #d9443a; }
+QToolButton[role="historyButton"] {
+    color: #e8ebef; background: transparent; border: 1px solid transparent; border-radius: 3px;
+    min-width: 22px; min-height: 20px; padding: 0px 4px; font-weight: 600;
+}
+QToolButton[role="historyButton"]:hover { background: #4a515c; }
+QToolButton#UndoBtn, QToolButton#RedoBtn { font-size: 17px; font-weight: 400; padding: 0px 2px; }
+QToolButton[role="historyButton"]:disabled { color: #6b7480; }
+QToolButton[role="historyButton"][chosen="true"] { background: rgb(243, 152, 0); color: #ffffff; }
 
 QWidget#RzGroupBox17 { background: #f4f5f7; border-bottom: 1px solid #e1e4e8; }
 QToolButton[role="tab"], QPushButton[role="groupTab"] {
@@ -57,7 +65,7 @@ aec--StatusPane {
     font-family: "DejaVu Sans Mono", monospace;
 }
 aec--ParamEdit {
-    border: 1px solid rgb(230, 230, 230); border-radius: 3px; padding: 1px 2px; background: #ffffff;
+    border: 1px solid rgb(230, 230, 230); border-radius: 3px; padding: 1px 0px; background: #ffffff;
     selection-background-color: rgb(243, 152, 0);
 }
 aec--ParamEdit[highlighted="true"] { border: 2px solid rgb(200, 200, 200); background: #fff8ec; }
@@ -65,7 +73,7 @@ aec--ParamEdit:focus { border-color: rgb(243, 152, 0); }
 QComboBox { border: 1px solid #d5dae1; border-radius: 3px; padding: 1px 4px; background: #ffffff; }
 
 aec--TypeLabel {
-    background: rgb(128, 128, 128); color: #ffffff; border-radius: 2px; font-size: 8pt;
+    background: rgb(128, 128, 128); color: #ffffff; border-radius: 2px; font-size: 7pt;
     min-height: 13px;
 }
 aec--TypeLabel[chosen="true"] { background: #ffffff; color: rgb(128, 128, 128); border: 1px solid rgb(128, 128, 128); }
@@ -86,6 +94,7 @@ aec--TwoStateButton[look="pressed"]:disabled { color: #ffffff; background: rgb(2
 
 QLabel#EQPassLabel { color: #d9443a; font-weight: 700; }
 QLabel[role="volumeHandle"] { background: rgb(243, 152, 0); border-radius: 2px; }
+QLabel[role="volumeMarks"] { color: #6b7480; font-size: 8pt; }
 QTabWidget::pane { border: 1px solid #dde1e7; border-radius: 4px; top: -1px; }
 QTabBar::tab { padding: 5px 6px; color: rgb(243, 152, 0); font-weight: 600; }
 QTabBar::tab:selected { color: #ffffff; background: rgb(243, 152, 0); border-radius: 3px; }

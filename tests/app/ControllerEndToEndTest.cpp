@@ -2,6 +2,8 @@
 // the real timers, the windows offscreen.
 #include "app/Controller.h"
 #include "app/TForm1.h"
+#include "editing/EditHistory.h"
+#include "editing/ui/EditingWing.h"
 #include "link/ui/TForm3.h"
 #include "sim/SimulatorHost.h"
 #include "sim/TcpSimulatorHost.h"
@@ -65,6 +67,25 @@ protected:
                            << controller->model().store.at(block, slot) << ", processor "
                            << memory().value(block, slot);
         return ::testing::AssertionSuccess();
+    }
+
+    // The processor's whole transferred memory.
+    std::vector<int> processorMemory()
+    {
+        std::vector<int> values;
+        for (int block = 0; block < TransferBlockCount; ++block)
+            for (int slot = 0; slot < SlotCount[block]; ++slot)
+                values.push_back(memory().value(block, slot));
+        return values;
+    }
+
+    // Waits until every queued parameter is acknowledged.
+    bool sent()
+    {
+        if (!RunUntil([this] { return session().queue().isEmpty(); }, 20000))
+            return false;
+        RunFor(200);
+        return session().isOnline();
     }
 
     void TearDown() override
@@ -229,6 +250,49 @@ TEST_F(ControllerEndToEnd, EditStormOverSevenHundredParametersLeavesTheProcessor
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
+// Undo, redo and A/B switches reach the processor like edits: afterwards its whole memory is
+// exactly the state the window shows.
+TEST_F(ControllerEndToEnd, UndoRedoAndABSwitchesLeaveTheProcessorHoldingExactlyTheShownState)
+{
+    startWith({});
+    ASSERT_TRUE(linkOnline());
+    EditingWing& wing = controller->mainWindow().wing();
+    ParameterModel& model = controller->model();
+    const std::vector<int> loaded = processorMemory();
+
+    const auto editSome = [&](int base) {
+        for (const ParamAddress address : {MakeAddress(0, 12), MakeAddress(3, 30),
+                                           MakeAddress(12, 25), MakeAddress(29, 1)})
+            model.setDevice(address, base + BlockOf(address), Origin::Person);
+        wing.history().flush();
+    };
+    editSome(100);
+    ASSERT_TRUE(sent());
+    const std::vector<int> edited = processorMemory();
+    ASSERT_NE(edited, loaded);
+    EXPECT_TRUE(storeMatchesProcessor());
+
+    wing.undo();
+    ASSERT_TRUE(sent());
+    EXPECT_EQ(processorMemory(), loaded);
+    wing.redo();
+    ASSERT_TRUE(sent());
+    EXPECT_EQ(processorMemory(), edited);
+
+    wing.compareLetter(CompareSets::Letter::B);
+    editSome(200);
+    ASSERT_TRUE(sent());
+    const std::vector<int> b = processorMemory();
+    wing.compareLetter(CompareSets::Letter::A);
+    ASSERT_TRUE(sent());
+    EXPECT_EQ(processorMemory(), edited);
+    wing.compareLetter(CompareSets::Letter::B);
+    ASSERT_TRUE(sent());
+    EXPECT_EQ(processorMemory(), b);
+    EXPECT_TRUE(storeMatchesProcessor());
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
 TEST_F(ControllerEndToEnd, LinkButtonEndsTheLinkAndStartsItAgain)
 {
     startWith({});
@@ -255,10 +319,12 @@ TEST_F(ControllerEndToEnd, PortBackAtTheSamePathAfterThreeSecondsIsLinkedAndLoad
     pty->setLinkPath(dir.filePath(QStringLiteral("usb-processor")));
     startOn(std::move(pty));
     ASSERT_TRUE(linkOnline());
-    EXPECT_EQ(controller->mainWindow().windowTitle().toStdString(),
-              QStringLiteral("Audio Effect Contrller - %1 - 51A3160B")
-                  .arg(host->portPath())
-                  .toStdString());
+    // The settings' source and modified mark come first, the port and identity last.
+    const QString title = controller->mainWindow().windowTitle();
+    EXPECT_TRUE(title.startsWith(QStringLiteral("Mode "))) << title.toStdString();
+    EXPECT_TRUE(title.endsWith(QStringLiteral("[*] — Audio Effect Contrller - %1 - 51A3160B")
+                                   .arg(host->portPath())))
+        << title.toStdString();
 
     host->hangUp();
     RunFor(3000);

@@ -89,7 +89,7 @@ TEST_F(LinkSessionSearchTest, FailsTheTickAfterTheListIsExhaustedWhenNoPortAnswe
     EXPECT_FALSE(session.isDialogVisible());
     EXPECT_FALSE(session.isOnline());
 
-    // The button reads "link" again: pressing it starts a new search.
+    // The button reads "Link" again: pressing it starts a new search.
     session.LinkBtnClick();
     EXPECT_TRUE(session.isTimerActive(Timer1));
     EXPECT_EQ(session.statusText(), SearchText);

@@ -212,6 +212,23 @@ TEST_F(ProcessorSimProgram, LinkPathDisappearsWithTheLineAndPointsAtTheNewOneWhe
     EXPECT_EQ(exchange(Hex("F5B106B71E30660060"), 2), Hex("EEBB"));
 }
 
+TEST_F(ProcessorSimProgram, VersionAndHelpPrintAndExitWithoutOpeningALine)
+{
+    sim.start(QStringLiteral(PROCESSOR_SIM_PATH), {QStringLiteral("--version")});
+    ASSERT_TRUE(sim.waitForFinished(5000));
+    EXPECT_EQ(sim.exitCode(), 0);
+    EXPECT_EQ(sim.readAllStandardOutput().trimmed(),
+              QByteArray("processor-sim " PROJECT_VERSION_TEXT));
+
+    sim.start(QStringLiteral(PROCESSOR_SIM_PATH), {QStringLiteral("--help")});
+    ASSERT_TRUE(sim.waitForFinished(5000));
+    EXPECT_EQ(sim.exitCode(), 0);
+    const QByteArray help = sim.readAllStandardOutput();
+    EXPECT_TRUE(help.startsWith("Usage: ")) << help.toStdString();
+    EXPECT_TRUE(help.contains("--version")) << help.toStdString();
+    EXPECT_FALSE(help.contains("/dev/")) << help.toStdString();
+}
+
 TEST_F(ProcessorSimProgram, RefusesABadOptionWithAMessage)
 {
     sim.start(QStringLiteral(PROCESSOR_SIM_PATH),

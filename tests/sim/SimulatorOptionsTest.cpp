@@ -21,12 +21,12 @@ std::optional<SimulatorOptions> Parse(QStringList arguments, QString* error)
 TEST(SimulatorOptions, ReadsEveryFaultAndCode)
 {
     QString error;
-    const auto options =
-        Parse({"--seed",      "9",       "--stop-after",        "40",   "--hang-up-after", "50",
-               "--drop-acks", "0.25",    "--corrupt-checksums", "0.5",  "--garbage",       "1",
-               "--delay",     "120",     "--panel-code",        "0042", "--password",      "654321",
-               "--identity",  "00ff10aa"},
-              &error);
+    const auto options = Parse(
+        {"--seed",      "9",        "--stop-after",        "40",   "--hang-up-after", "50",
+         "--drop-acks", "0.25",     "--corrupt-checksums", "0.5",  "--garbage",       "1",
+         "--delay",     "120",      "--panel-code",        "0042", "--password",      "654321",
+         "--identity",  "00ff10aa", "--ignore-writes",     "3"},
+        &error);
     ASSERT_TRUE(options) << error.toStdString();
     EXPECT_EQ(options->faults.seed, 9u);
     EXPECT_EQ(options->faults.stopAfterFrames, 40);
@@ -35,6 +35,7 @@ TEST(SimulatorOptions, ReadsEveryFaultAndCode)
     EXPECT_DOUBLE_EQ(options->faults.corruptChecksums, 0.5);
     EXPECT_DOUBLE_EQ(options->faults.insertGarbage, 1.0);
     EXPECT_EQ(options->faults.answerDelayMs, 120);
+    EXPECT_EQ(options->faults.ignoreWritesToBlock, 3);
 
     ProcessorMemory memory;
     options->applyTo(memory);
@@ -79,6 +80,7 @@ TEST(SimulatorOptions, RefusesValuesOutOfRangeNamingTheOption)
                                {"--tcp", "-1"},
                                {"--reopen-after", "-1"},
                                {"--flood", "-1"},
+                               {"--ignore-writes", "-1"},
                                {"--link", "/tmp/p", "--tcp", "4001"}};
     for (const QStringList& arguments : bad) {
         QString error;

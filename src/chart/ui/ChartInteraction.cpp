@@ -7,6 +7,7 @@
 #include "core/ValueKind.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace aec {
 namespace {
@@ -65,6 +66,7 @@ void ChartInteraction::markerPressed(ChartMarker* marker, Qt::MouseButton button
             m_curve.MarkerDragActive = false;
             return;
         }
+        startGesture();
         if (m_dragMarker >= FilterMarkers) {
             if (FilterTypeSlots(block, nullptr, nullptr))
                 m_curve.DrawBlockCurve(EqBandCount[block] + m_dragMarker - FilterMarkers, block);
@@ -78,6 +80,7 @@ void ChartInteraction::markerPressed(ChartMarker* marker, Qt::MouseButton button
         return;
     m_editor.selectBand(m_dragMarker, BandField::PeakQ);
     m_rightStepMode = true;
+    startGesture();
     // Steps are measured in chart coordinates from the start, so the first small move does not
     // already count as a step.
     m_pressPoint = marker->mapToParent(at);
@@ -202,6 +205,7 @@ void ChartInteraction::markerReleased(ChartMarker* marker, Qt::MouseButton butto
     if (button != Qt::LeftButton)
         return;
     m_rightStepMode = false;
+    endGesture();
     if (!m_curve.MarkerDragActive)
         return;
     m_curve.MarkerDragActive = false;
@@ -228,6 +232,7 @@ void ChartInteraction::imageMoved(Qt::MouseButtons buttons, QPoint at)
 
 void ChartInteraction::imageRightReleased(QPoint)
 {
+    endGesture();
     if (!m_rightStepMode || m_editor.markersLocked())
         return;
     m_curve.MarkerDragActive = false;
@@ -239,8 +244,22 @@ void ChartInteraction::imageRightReleased(QPoint)
 
 void ChartInteraction::labelReleased()
 {
+    endGesture();
     m_curve.MarkerDragActive = false;
     m_rightStepMode = false;
+}
+
+void ChartInteraction::startGesture()
+{
+    endGesture(); // a press whose release never came
+    m_gestureOpen = true;
+    m_editor.dragStarted();
+}
+
+void ChartInteraction::endGesture()
+{
+    if (std::exchange(m_gestureOpen, false))
+        m_editor.dragEnded();
 }
 
 } // namespace aec

@@ -48,6 +48,8 @@ public:
 
 private:
     void startFrom(int entry, const ChartMarker* marker);
+    void startGesture();
+    void endGesture();
 
     const ParameterModel& m_model;
     ResponseChart& m_chart;
@@ -56,6 +58,7 @@ private:
     int m_dragMarker = -1;
     QPoint m_pressPoint;
     bool m_rightStepMode = false;
+    bool m_gestureOpen = false; // the editor was told of a drag that has not ended
 };
 
 } // namespace aec

@@ -112,17 +112,50 @@ void CurveDrawer::DrawBlockCurve(int selector, int block)
     if (spectrumOverlay)
         spectrumOverlay();
 
+    if (m_ghost) {
+        // The other set changes only with a whole redraw (a new page, size or set).
+        if (selector == AllBands || !m_ghostValid)
+            computeGhost(block);
+        m_chart.drawCurve(m_ghostPoints, GhostColor);
+    }
+    sumCurve(m_table, m_points);
+    m_chart.drawCurve(m_points, CurveColor);
+    m_chart.present();
+}
+
+void CurveDrawer::sumCurve(const BandTable& table,
+                           std::array<QPoint, ChartAxis::Columns>& points) const
+{
     const float scale = float(m_chart.mapper().width()) / ChartAxis::DesignWidth;
     for (int c = 0; c < ChartAxis::Columns; ++c) {
         float level = 0;
-        for (int b = 0; b <= m_table.LastBand; ++b)
-            level +=
-                m_table.entries[static_cast<std::size_t>(b)].curve[static_cast<std::size_t>(c)];
-        m_points[static_cast<std::size_t>(c)] =
+        for (int b = 0; b <= table.LastBand; ++b)
+            level += table.entries[static_cast<std::size_t>(b)].curve[static_cast<std::size_t>(c)];
+        points[static_cast<std::size_t>(c)] =
             QPoint(Nearest(double(float(c) * scale)), Nearest(m_chart.mapper().DbToY(level)));
     }
-    m_chart.drawCurve(m_points, CurveColor);
-    m_chart.present();
+}
+
+void CurveDrawer::setGhost(const ParamStore* other)
+{
+    m_ghost = other;
+    m_ghostValid = false;
+}
+
+void CurveDrawer::computeGhost(int block)
+{
+    if (!m_ghostView)
+        m_ghostView = std::make_unique<ViewValues>();
+    m_model.fillViewBlock(*m_ghost, block, *m_ghostView);
+    BandTable table;
+    const FilledBands filled = FillBandTable(table, *m_ghostView, AllBands, block);
+    table.LastBand = filled.lastEqBand + (filled.filters ? 2 : 0);
+    for (int i = 0; i <= table.LastBand; ++i) {
+        BandEntry& e = table.entries[static_cast<std::size_t>(i)];
+        EvaluateResponse(e.curve, Nearest(e.frequency), e.shape, e.q, e.gain);
+    }
+    sumCurve(table, m_ghostPoints);
+    m_ghostValid = true;
 }
 
 } // namespace aec

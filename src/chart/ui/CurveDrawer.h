@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 namespace aec {
 
@@ -32,10 +33,15 @@ public:
     // it again (its edit clicked as a drag ends) leaves its marker where the pointer put it.
     void showBand(int band, int block);
 
+    // The other set of an A/B comparison, drawn faintly behind the curve; null for none.
+    void setGhost(const ParamStore* other);
+    bool hasGhost() const { return m_ghost != nullptr; }
+
     const BandTable& bandTable() const { return m_table; }
     const std::array<QPoint, ChartAxis::Columns>& CurvePoints() const { return m_points; }
 
     QColor CurveColor = QColor(255, 102, 0);
+    QColor GhostColor = QColor(176, 186, 201);
     bool MarkerDragActive = false; // a marker is being dragged: it stays where it is
     // Draws the spectrum under the curve, when the spectrum display is on.
     std::function<void()> spectrumOverlay;
@@ -44,6 +50,9 @@ private:
     void changed(const ParamChange& change);
     void placeMarker(int entry, int markerIndex);
     void showInfoLabel(int entry);
+    // The summed response of the bands of a table, as the chart's points.
+    void sumCurve(const BandTable& table, std::array<QPoint, ChartAxis::Columns>& points) const;
+    void computeGhost(int block);
 
     const ParameterModel& m_model;
     ResponseChart& m_chart;
@@ -51,6 +60,10 @@ private:
     BandTable m_table;
     int m_shownBand = -1; // the band whose values the info label shows
     std::array<QPoint, ChartAxis::Columns> m_points{};
+    const ParamStore* m_ghost = nullptr;
+    std::unique_ptr<ViewValues> m_ghostView;
+    std::array<QPoint, ChartAxis::Columns> m_ghostPoints{};
+    bool m_ghostValid = false; // the ghost points are those of the block drawn last
 };
 
 } // namespace aec

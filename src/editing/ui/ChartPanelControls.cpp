@@ -70,6 +70,7 @@ QWidget* ChartPanelControls::BuildButtons(QWidget* parent)
     passLabel->hide();
     groups->addWidget(passLabel);
     groups->addWidget(ButtonGroup(row, "EQPassGrop", {"EQResetBtn", "MusEQAllpassBtn"}));
+    groups->addWidget(ButtonGroup(row, "EqFileGrop", {"EQImportBtn", "EQExportBtn"}));
     return row;
 }
 
@@ -195,7 +196,7 @@ void ChartPanelControls::SetManualControlsEnabled(bool manual, bool full)
             if (QWidget* w = find(name))
                 w->setEnabled(manual);
         if (m_navigation.ChartBlock >= Block::MainLeft)
-            for (const char* name : {"CopyGrop", "EQPassGrop"})
+            for (const char* name : {"CopyGrop", "EQPassGrop", "EqFileGrop"})
                 if (QWidget* w = find(name))
                     w->setEnabled(manual);
     }

@@ -2,6 +2,8 @@
 
 #include "chart/BandTable.h"
 #include "core/ParameterModel.h"
+#include "core/ParameterNames.h"
+#include "editing/EditHistory.h"
 #include "editing/EqReset.h"
 #include "editing/ui/BandHighlight.h"
 #include "editing/ui/ChartPanelControls.h"
@@ -20,19 +22,22 @@
 
 #include <QStackedWidget>
 
+#include <utility>
+
 namespace aec {
 
 EditingWing::EditingWing(ParameterModel& model, const Language& language, QWidget* window)
     : QObject(window), m_model(model), m_navigation(model.selection),
       m_hub(std::make_unique<BindingHub>(model)), m_focus(std::make_unique<EditFocus>()),
-      m_binder(std::make_unique<Binder>(model, *m_hub, *m_focus))
+      m_binder(std::make_unique<Binder>(model, *m_hub, *m_focus)),
+      m_history(std::make_unique<EditHistory>(model))
 {
     m_tabButtons = PageSwitcher::BuildTabButtons(window);
     m_chartButtons = ChartPanelControls::BuildButtons(window);
     m_pageWidgets = {BuildMusicPage(window, *m_binder),    BuildMicrophonePage(window, *m_binder),
                      BuildEffectPage(window, *m_binder),   BuildOutputPage(window, *m_binder),
                      BuildHiddenEqPage(window, *m_binder), BuildDynamicEqPage(window, *m_binder)};
-    m_volumes = new VolumeControls(model, *m_binder, this);
+    m_volumes = new VolumeControls(model, *m_binder, language, this);
     m_volumeChannels = m_volumes->BuildChannels(window);
     m_volumeLimits = m_volumes->BuildLimits(window);
 
@@ -52,7 +57,10 @@ EditingWing::EditingWing(ParameterModel& model, const Language& language, QWidge
             connect(slider, &Binding::edited, m_focus.get(), &EditFocus::clear);
 }
 
-EditingWing::~EditingWing() = default;
+EditingWing::~EditingWing()
+{
+    dragEnded();
+}
 
 QWidget* EditingWing::page(Page page) const
 {
@@ -140,8 +148,73 @@ void EditingWing::resetAllEq()
 
 void EditingWing::EQResetBtnClick()
 {
-    ResetEq(m_model, m_navigation.ChartBlock);
+    m_history->labelStep({QStringLiteral("EQ重置：") + chartInstance().chinese,
+                          QStringLiteral("EQ reset: ") + chartInstance().english});
+    {
+        ChangeBatch batch(m_model);
+        ResetEq(m_model, m_navigation.ChartBlock);
+    }
     selectionChanged();
+}
+
+void EditingWing::applyImportedBands(const DeviceValues& changes)
+{
+    m_history->labelStep({QStringLiteral("导入EQ：") + chartInstance().chinese,
+                          QStringLiteral("Import EQ: ") + chartInstance().english});
+    {
+        ChangeBatch batch(m_model);
+        for (const DeviceValue& change : changes)
+            m_model.setDevice(change.address, change.value, Origin::Person, nullptr, true);
+    }
+    selectionChanged();
+}
+
+// The processor block the chart's page edits, as people name it ("MIC B").
+BilingualText EditingWing::chartInstance() const
+{
+    const ParamAddress first = m_model.ViewToDeviceAddress(MakeAddress(m_navigation.ChartBlock, 0));
+    return InstanceOf(BlockOf(first)).caption;
+}
+
+void EditingWing::undo()
+{
+    m_history->undo();
+    RefreshBlock(m_navigation.CurrentPage.block);
+}
+
+void EditingWing::redo()
+{
+    m_history->redo();
+    RefreshBlock(m_navigation.CurrentPage.block);
+}
+
+void EditingWing::compareLetter(CompareSets::Letter letter)
+{
+    const CompareSets::Letter before = m_compare.shown();
+    const std::optional<ParamStore> target = m_compare.press(letter, m_model.store);
+    if (!target)
+        return;
+    const QString name = letter == CompareSets::Letter::A ? QStringLiteral("A")
+                                                          : QStringLiteral("B");
+    m_history->applySet(*target, {QStringLiteral("切换到 ") + name, QStringLiteral("Switch to ") + name},
+                        [this, letter, before](bool done) {
+                            m_compare.show(done ? letter : before);
+                            emit compareChanged();
+                        });
+    RefreshBlock(m_navigation.CurrentPage.block);
+    emit compareChanged();
+}
+
+void EditingWing::dragStarted()
+{
+    if (!std::exchange(m_dragging, true))
+        m_model.beginBatch();
+}
+
+void EditingWing::dragEnded()
+{
+    if (std::exchange(m_dragging, false))
+        m_model.endBatch();
 }
 
 // A new side or scene on the shown page: select it again, refresh it and redraw its curve.

@@ -1,5 +1,6 @@
 #include "editing/ui/PageSwitcher.h"
 
+#include "core/BlockLayout.h"
 #include "core/Language.h"
 #include "system/CaptionTable.h"
 #include "widgets/Captions.h"
@@ -58,7 +59,7 @@ QWidget* PageSwitcher::BuildTabButtons(QWidget* parent)
     }
     row->findChild<QToolButton*>(QStringLiteral("FormHintTabBtn"))->hide();
     // Takes the keyboard focus away from the page's edit boxes; never seen.
-    auto* focusSink = new QLineEdit(row);
+    auto* focusSink = new FocusSink(row);
     focusSink->setObjectName(QStringLiteral("Examplexx"));
     focusSink->setFixedSize(1, 1);
     focusSink->move(-10, -10);
@@ -125,6 +126,7 @@ void PageSwitcher::applyLayout(const SharedControlsLayout& l)
         show(name, l.rightSideVisible);
     enable("CopyGrop", l.copyAndPassEnabled);
     enable("EQPassGrop", l.copyAndPassEnabled);
+    enable("EqFileGrop", l.copyAndPassEnabled);
     Caption(find("LeftBtn"), l.leftButton, chinese);
     Caption(find("RightBtn"), l.rightButton, chinese);
     Caption(find("OutLimiteGroup"), l.outputLimiter, chinese);
@@ -147,6 +149,10 @@ void PageSwitcher::FormMusTabBtnClick(Tab tab)
     highlightTab(tab);
     if (m_pages)
         m_pages->setCurrentIndex(static_cast<int>(m_navigation.CurrentPage.page));
+    // The hidden EQ page opens with the source it shows marked.
+    if (tab == Tab::Hidden)
+        highlightGroup(SourceButtons, 3,
+                       m_navigation.selection().CurrentHiddenBlock - Block::HiddenMusic);
     if (tab == Tab::Effect)
         EchoAToolButtonClick(m_navigation.LastEffectButton);
     else

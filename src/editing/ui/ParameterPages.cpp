@@ -144,8 +144,7 @@ QWidget* BuildHiddenEqPage(QWidget* parent, Binder& binder)
     auto* sources = new QVBoxLayout;
     ChoiceButtons(sources, page, {"HintMusBtn", "HintMicABtn", "HintMicBBtn"});
     layout->addLayout(sources);
-    layout->addWidget(PageKit::BuildBands(page, GroupId::HiddenBands, 5, binder));
-    layout->addStretch();
+    layout->addWidget(PageKit::BuildBands(page, GroupId::HiddenBands, 5, binder), 1);
     return page;
 }
 
@@ -163,11 +162,14 @@ QWidget* BuildDynamicEqPage(QWidget* parent, Binder& binder)
         columnLayout->setContentsMargins(4, 2, 4, 2);
         auto* column = new BandColumn(family, band, group);
         binder.bindColumn(column);
+        columnLayout->addWidget(BuildBandHeadings(group, *column, id));
         columnLayout->addWidget(column);
 
         // The trigger: three buttons standing for a hidden list, above the band's dynamics.
         auto* right = new QGridLayout;
         right->setVerticalSpacing(3);
+        const ParamRow& trigger = *RowNamed(QStringLiteral("DEQTypeBox") + n);
+        right->addWidget(PageKit::CaptionLabel(group, trigger.label, trigger.caption), 0, 0, 1, 3);
         auto* triggerRow = new QHBoxLayout;
         std::array<QWidget*, 3> buttons{};
         for (int k = 0; k < 3; ++k) {
@@ -175,14 +177,13 @@ QWidget* BuildDynamicEqPage(QWidget* parent, Binder& binder)
             SetTag(buttons[std::size_t(k)], k);
             triggerRow->addWidget(buttons[std::size_t(k)]);
         }
-        right->addLayout(triggerRow, 0, 0, 1, 3);
-        const ParamRow& trigger = *RowNamed(QStringLiteral("DEQTypeBox") + n);
+        right->addLayout(triggerRow, 1, 0, 1, 3);
         auto* list = PageKit::Combo(group, trigger.name, RowItems(trigger));
         list->hide();
-        right->addWidget(list, 1, 0, 1, 3);
+        right->addWidget(list, 2, 0, 1, 3);
         binder.bind(trigger, list, nullptr, buttons);
         columnLayout->addLayout(right, 1);
-        right->setRowStretch(PageKit::AddRows(right, id, binder, 2), 1);
+        right->setRowStretch(PageKit::AddRows(right, id, binder, 3), 1);
         right->setColumnStretch(1, 1);
         layout->addWidget(group, 1);
     }

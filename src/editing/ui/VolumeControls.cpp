@@ -1,5 +1,6 @@
 #include "editing/ui/VolumeControls.h"
 
+#include "core/Language.h"
 #include "core/ParameterModel.h"
 #include "editing/VolumeLimits.h"
 #include "widgets/Binder.h"
@@ -17,6 +18,10 @@ namespace {
 constexpr int HandleSize = 8;
 constexpr int SliderTop = 22;
 constexpr int HandleTop = SliderTop + 24;
+constexpr int MarksTop = HandleTop + HandleSize + 2;
+// The room of a channel on the side panel; its pane ends at the right edge.
+constexpr int ChannelWidth = 236;
+constexpr int PaneWidth = 52;
 
 // Per channel: the stem of its slider names, of its handles, and its value label.
 struct ChannelNames
@@ -62,9 +67,14 @@ void VolumeHandle::mouseReleaseEvent(QMouseEvent*)
     emit released();
 }
 
-VolumeControls::VolumeControls(ParameterModel& model, Binder& binder, QObject* parent)
-    : QObject(parent), m_model(model), m_binder(binder)
+VolumeControls::VolumeControls(ParameterModel& model, Binder& binder, const Language& language,
+                               QObject* parent)
+    : QObject(parent), m_model(model), m_binder(binder), m_language(language)
 {
+    connect(&language, &Language::changed, this, [this] {
+        for (int c = 0; c < 3; ++c)
+            showMarks(static_cast<Channel>(c));
+    });
 }
 
 QWidget* VolumeControls::BuildChannels(QWidget* parent)
@@ -79,11 +89,11 @@ QWidget* VolumeControls::BuildChannels(QWidget* parent)
         // Placed by hand: the handle formula fixes where a volume stands in pixels.
         auto* box = new QWidget(tab);
         box->setObjectName(QLatin1String(n.stem) + QStringLiteral("Channel"));
-        box->setFixedSize(250, HandleTop + HandleSize + 6);
+        box->setFixedSize(ChannelWidth, MarksTop + 16);
         const ParamRow& row = RowOf(n.stem, "NormalVolBar");
         PageKit::CaptionLabel(box, row.label, row.caption)->setGeometry(4, 0, 150, 20);
         auto* pane = PageKit::Pane(box, row.pane);
-        pane->setGeometry(186, 0, 60, 20);
+        pane->setGeometry(ChannelWidth - PaneWidth - 2, 0, PaneWidth, 20);
         auto* slider = PageKit::Slider(box, row.name, RowTop(row));
         slider->setGeometry(HandleMinLeft - 8 + HandleSize / 2, SliderTop, 159 + 16, 22);
         controls.normal = qobject_cast<SliderBinding*>(m_binder.bind(row, slider, pane));
@@ -96,6 +106,12 @@ QWidget* VolumeControls::BuildChannels(QWidget* parent)
         controls.value->setObjectName(QLatin1String(n.valueLabel));
         controls.value->setGeometry(4, HandleTop - 4, 40, 16);
         controls.value->hide();
+        controls.marks = new QLabel(box);
+        controls.marks->setObjectName(QLatin1String(n.stem) + QStringLiteral("MarksLabel"));
+        controls.marks->setProperty("role", QStringLiteral("volumeMarks"));
+        controls.marks->setAlignment(Qt::AlignCenter);
+        controls.marks->setGeometry(HandleMinLeft - 8, MarksTop,
+                                    HandleMaxLeft - HandleMinLeft + HandleSize + 16, 14);
         layout->addWidget(box);
     }
     return tab;
@@ -123,6 +139,7 @@ QWidget* VolumeControls::BuildLimits(QWidget* parent)
             line += 2;
         }
         bindRules(static_cast<Channel>(c));
+        placeHandles(static_cast<Channel>(c));
     }
     return tab;
 }
@@ -190,6 +207,18 @@ void VolumeControls::placeHandles(Channel channel)
         c.startHandle->move(HandleLeftEdge(c.start->slider()->value()), c.startHandle->y());
     if (c.maxHandle && c.maximum)
         c.maxHandle->move(HandleLeftEdge(c.maximum->slider()->value()), c.maxHandle->y());
+    showMarks(channel);
+}
+
+void VolumeControls::showMarks(Channel channel)
+{
+    const ChannelControls& c = m_channels[channel];
+    if (!c.marks || !c.start || !c.maximum)
+        return;
+    static const BilingualText Marks{QStringLiteral("起始 %1 · 最大 %2"),
+                                     QStringLiteral("Initial %1 · Max %2")};
+    c.marks->setText(m_language.pick(Marks).arg(c.start->slider()->value())
+                         .arg(c.maximum->slider()->value()));
 }
 
 void VolumeControls::handleMoved(Channel channel, VolumeHandle* handle, SliderBinding* slider,

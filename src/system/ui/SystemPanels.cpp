@@ -20,7 +20,7 @@
 namespace aec {
 QWidget* BuildModeGroup(QWidget* parent)
 {
-    auto* group = PageKit::NamedGroup(parent, QStringLiteral("ModeGroup"));
+    auto* group = PageKit::NamedGroup(parent, QStringLiteral("Label65"));
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(6, 4, 6, 6);
     grid->addWidget(PageKit::Label(group, QStringLiteral("Label128")), 0, 0);
@@ -63,6 +63,11 @@ QWidget* BuildPresetGroup(QWidget* parent)
     buttons->addWidget(PageKit::Button(group, QStringLiteral("RzBmpButton119")));
     buttons->addWidget(PageKit::Button(group, QStringLiteral("RzBmpButton120")));
     grid->addLayout(buttons, 2, 0, 1, 2);
+    // Readable presets anywhere on disk, beside the scrambled ones of the list.
+    auto* json = new QHBoxLayout;
+    json->addWidget(PageKit::Button(group, QStringLiteral("PresetJsonImportBtn")));
+    json->addWidget(PageKit::Button(group, QStringLiteral("PresetJsonExportBtn")));
+    grid->addLayout(json, 3, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     return group;
 }
@@ -142,20 +147,25 @@ QWidget* BuildPanelLockGroup(QWidget* parent, Binder& binder)
     grid->setContentsMargins(6, 4, 6, 6);
     OptionPair(grid, 0, group, "Label64", "SysPanelBtn1", binder);
     OptionPair(grid, 1, group, "Label62", "SysVolRunBtn1", binder);
-    grid->addWidget(PageKit::Label(group, QStringLiteral("Label66")), 2, 0, 1, 3);
-    grid->addWidget(PageKit::Label(group, QStringLiteral("Label119")), 3, 0);
-    grid->addWidget(CodeEdit(group, QStringLiteral("PassPanelLabel1"), 4, false), 3, 1);
-    grid->addWidget(PageKit::Button(group, QStringLiteral("RzBmpButton22")), 3, 2);
-    grid->addWidget(PageKit::Label(group, QStringLiteral("Label120")), 4, 0);
-    grid->addWidget(CodeEdit(group, QStringLiteral("NewPassLabel1"), 4, true, false), 4, 1);
-    grid->addWidget(PageKit::Button(group, QStringLiteral("RzBmpButton23")), 4, 2);
+    // The volume follow can raise the volume at once: the warning stays beside its switch.
+    auto* warning = PageKit::Label(group, QStringLiteral("Label63"));
+    warning->setWordWrap(true);
+    warning->setProperty("role", QStringLiteral("warning"));
+    grid->addWidget(warning, 2, 0, 1, 3);
+    grid->addWidget(PageKit::Label(group, QStringLiteral("Label66")), 3, 0, 1, 3);
+    grid->addWidget(PageKit::Label(group, QStringLiteral("Label119")), 4, 0);
+    grid->addWidget(CodeEdit(group, QStringLiteral("PassPanelLabel1"), 4, false), 4, 1);
+    grid->addWidget(PageKit::Button(group, QStringLiteral("RzBmpButton22")), 4, 2);
+    grid->addWidget(PageKit::Label(group, QStringLiteral("Label120")), 5, 0);
+    grid->addWidget(CodeEdit(group, QStringLiteral("NewPassLabel1"), 4, true, false), 5, 1);
+    grid->addWidget(PageKit::Button(group, QStringLiteral("RzBmpButton23")), 5, 2);
     grid->setColumnStretch(1, 1);
     return group;
 }
 
 QWidget* BuildManagerGroup(QWidget* parent, Binder& binder)
 {
-    auto* group = PageKit::NamedGroup(parent, QStringLiteral("ManagerGroup"));
+    auto* group = PageKit::NamedGroup(parent, QStringLiteral("Label67"));
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(6, 4, 6, 6);
     auto* users = new QWidget(group);

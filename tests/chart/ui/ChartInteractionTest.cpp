@@ -5,6 +5,7 @@
 #include "chart/ui/ResponseChart.h"
 #include "core/Language.h"
 #include "core/ParameterModel.h"
+#include "editing/EditHistory.h"
 #include "editing/ui/BandHighlight.h"
 #include "editing/ui/EditingWing.h"
 #include "editing/ui/PageSwitcher.h"
@@ -121,6 +122,40 @@ TEST_F(ChartDrag, FarDragsStopAtTheEndsOfTheScaleAndEveryBandTakesItsFirstStep)
     EXPECT_EQ(model.store.at(0, 16), 361);
     ASSERT_FALSE(sender.sent.empty());
     EXPECT_EQ(sender.sent.back(), std::make_pair(16, 361));
+}
+
+// Press to release is one undo step, however many values the drag passed through; a right
+// button stepping of Q is one more.
+TEST_F(ChartDrag, ADragIsOneUndoStep)
+{
+    EditHistory& history = window.wing().history();
+    qint64 now = 0;
+    history.setClock([&now] { return now += 2 * EditHistory::MergeWindowMs; }); // a slow drag
+    const ParamStore before = model.store;
+    ChartMarker* m = chart->marker(3);
+    Send(m, QEvent::MouseButtonPress, {7, 7}, Qt::LeftButton, Qt::LeftButton);
+    for (int step = 0; step < 6; ++step) {
+        Send(m, QEvent::MouseMove, {27, -3}, Qt::NoButton, Qt::LeftButton);
+        QApplication::processEvents(); // the event loop turns between the pointer's moves
+    }
+    Send(m, QEvent::MouseButtonRelease, {7, 7}, Qt::LeftButton, Qt::NoButton);
+    ASSERT_GT(sender.sent.size(), 4u);
+    history.flush();
+    EXPECT_EQ(history.stack().count(), 1);
+    history.undo();
+    EXPECT_EQ(model.store, before);
+    EXPECT_EQ(text("MusGainEdit4"), QStringLiteral("0.0dB"));
+    history.redo();
+    EXPECT_NE(text("MusGainEdit4"), QStringLiteral("0.0dB"));
+
+    Send(m, QEvent::MouseButtonPress, {7, 7}, Qt::RightButton, Qt::RightButton);
+    for (int x = 12; x <= 30; x += 6) {
+        Send(m, QEvent::MouseMove, {x, 7}, Qt::NoButton, Qt::RightButton);
+        QApplication::processEvents();
+    }
+    Send(m, QEvent::MouseButtonRelease, {30, 7}, Qt::RightButton, Qt::NoButton);
+    history.flush();
+    EXPECT_EQ(history.stack().count(), 2);
 }
 
 TEST_F(ChartDrag, AboveTheTopGivesTwelveDecibelsAndBelowTheBottomMinusTwentyFour)

@@ -1,6 +1,11 @@
 // Editing a band through its column: selecting an edit, typing, keys, spin buttons, the wheel,
 // and bringing the selected band into view.
 #include "MainWindowFixture.h"
+#include "support/RecordingFiles.h"
+#include "support/RecordingMessages.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 namespace aec {
 namespace {
@@ -155,6 +160,76 @@ TEST_F(BandColumnEditing, TypeLabelsChooseTheBandTypeOfTheirColumn)
     test::PressMouse(control("MicBYBtn3"));
     EXPECT_EQ(model.store.at(2, 25), 0);
     EXPECT_EQ(edit("MicQEdit3")->text(), QStringLiteral("1.00"));
+}
+
+// "Import EQ..." and "Export EQ..." act on the page, side and scene shown.
+class EqFiles : public BandColumnEditing
+{
+protected:
+    void SetUp() override
+    {
+        BandColumnEditing::SetUp();
+        window.setMessages(&messages);
+        window.setFileChooser(&files);
+    }
+    QString write(const char* name, const QByteArray& text)
+    {
+        QFile file(dir.filePath(QLatin1String(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return file.fileName();
+    }
+    void click(const char* button) { control<QAbstractButton>(button)->click(); }
+
+    test::RecordingMessages messages;
+    test::RecordingFiles files;
+    QTemporaryDir dir;
+};
+
+TEST_F(EqFiles, ImportedFiltersBecomeThePersonsEditsOfTheShownBands)
+{
+    chooseTab("FormMICBTabBtn");
+    files.openAnswer = write("room.txt", "Preamp: -2 dB\r\n"
+                                         "Filter 1: ON PK Fc 28.55 Hz Gain -4.3 dB Q 4.914\r\n"
+                                         "Filter 2: ON HSC Fc 12 kHz Gain 2.4 dB Q 0.9\r\n");
+    click("EQImportBtn");
+    EXPECT_EQ(edit("MicFreEdit1")->text(), QStringLiteral("28.4Hz"));
+    EXPECT_EQ(edit("MicGainEdit1")->text(), QStringLiteral("-4.4dB"));
+    EXPECT_EQ(edit("MicQEdit2")->text(), QStringLiteral("0.89")) << "a shelf shows its own Q";
+    EXPECT_EQ(model.store.at(3, BandSlot(3, 1, BandField::Type)), 3);
+    // Every field of the twenty bands of microphone B goes to the processor; nothing else.
+    EXPECT_EQ(recorder.countInBlock(Block::MicB), 100);
+    EXPECT_EQ(recorder.sent.size(), 100u);
+    ASSERT_FALSE(messages.shown.isEmpty());
+    EXPECT_TRUE(messages.shown.last().english.contains("2 filters on the 20 bands of micB"));
+    EXPECT_TRUE(messages.shown.last().english.contains("preamp -2.0 dB not applied"));
+
+    files.saveAnswer = dir.filePath("out.txt");
+    click("EQExportBtn");
+    EXPECT_EQ(files.suggested.last(), QStringLiteral("micB.txt"));
+    QFile out(files.saveAnswer);
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    const QByteArray text = out.readAll();
+    EXPECT_TRUE(text.contains("Filter  1: ON  PK   Fc    28.4 Hz  Gain  -4.4 dB  Q   5.00\r\n"));
+    EXPECT_TRUE(text.contains("Filter  2: ON  HSC  Fc   12000 Hz  Gain   2.4 dB  Q   0.89\r\n"));
+    EXPECT_EQ(text.count("\r\nFilter "), 20) << "a line for every band";
+}
+
+TEST_F(EqFiles, ARefusedOrCancelledImportChangesNothing)
+{
+    const ParamStore before = model.store;
+    files.openAnswer = write("hp.txt", "Filter 1: ON PK Fc 100 Hz Gain 1 dB Q 1\n"
+                                       "Filter 2: ON HP Fc 80 Hz Q 0.7\n");
+    click("EQImportBtn");
+    EXPECT_EQ(model.store, before);
+    EXPECT_TRUE(recorder.sent.empty());
+    ASSERT_FALSE(messages.shown.isEmpty());
+    EXPECT_TRUE(messages.shown.last().english.contains("line 2: HP"));
+
+    files.openAnswer.clear();
+    click("EQImportBtn");
+    EXPECT_EQ(model.store, before);
+    EXPECT_EQ(messages.shown.size(), 1);
 }
 
 } // namespace

@@ -1,6 +1,10 @@
 // The window linked to a simulated processor: what its edits and refreshes put on the line.
 #include "MainWindowFixture.h"
 
+#include "editing/EditHistory.h"
+
+#include <QLabel>
+
 namespace aec {
 namespace {
 
@@ -20,6 +24,19 @@ TEST_F(OnlineEditing, MovingASliderSendsOneParameterFrame)
     EXPECT_EQ(framesSince(before), Frames{"F5 B1 06 B7 00 03 0A 00 B9"});
     EXPECT_EQ(processor.memory().value(0, 3), 10);
     EXPECT_EQ(pane("MusPitchPane")->text(), QStringLiteral("3"));
+}
+
+// After a load the store holds the processor's own state: nothing to undo, nothing modified,
+// and the title names the mode.
+TEST_F(OnlineEditing, ALoadFromTheProcessorStartsTheHistoryOver)
+{
+    typeInto("MusGainEdit2", QStringLiteral("3"));
+    wing().history().flush();
+    ASSERT_EQ(wing().history().stack().count(), 1);
+    ASSERT_TRUE(linkOnline());
+    EXPECT_EQ(wing().history().stack().count(), 0);
+    EXPECT_FALSE(window.isWindowModified());
+    EXPECT_TRUE(control<QLabel>("TitleSourceLabel")->text().contains(QStringLiteral("Mode ")));
 }
 
 TEST_F(OnlineEditing, TypedFrequencyOnTheMicBPageReachesMicrophoneB)

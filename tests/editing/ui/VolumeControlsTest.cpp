@@ -2,6 +2,9 @@
 // passes, and the drag handles.
 #include "MainWindowFixture.h"
 
+#include <QTabWidget>
+#include <QTest>
+
 namespace aec {
 namespace {
 
@@ -123,6 +126,31 @@ TEST_F(SystemVolumes, DraggingAHandleSetsItsVolume)
     EXPECT_EQ(control<QLabel>("musLabel")->text(), QStringLiteral("20"));
     Release(handle);
     EXPECT_TRUE(control("musLabel")->isHidden());
+}
+
+// Q/A, W/S and E/D step the music, microphone and effect volumes while the first side tab
+// shows, also with the focus in a band edit, which takes no letters.
+TEST_F(SystemVolumes, VolumeKeysStepTheVolumesWhileTheFirstSideTabShows)
+{
+    loadMusicVolumes(40, 10, 84);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    test::PressMouse(edit("MusFreEdit1"));
+    ASSERT_TRUE(edit("MusFreEdit1")->hasFocus());
+    const QString frequency = edit("MusFreEdit1")->text();
+
+    QTest::keyClick(edit("MusFreEdit1"), Qt::Key_Q);
+    EXPECT_EQ(slider("SysMusNormalVolBar")->value(), 41);
+    QTest::keyClick(edit("MusFreEdit1"), Qt::Key_S);
+    EXPECT_EQ(slider("SysMicNormalVolBar")->value(), 0) << "the microphone is at its bottom";
+    QTest::keyClick(edit("MusFreEdit1"), Qt::Key_A);
+    EXPECT_EQ(slider("SysMusNormalVolBar")->value(), 40);
+    EXPECT_EQ(edit("MusFreEdit1")->text(), frequency) << "no letter reaches the edit";
+    EXPECT_EQ(recorder.valuesAt(MusicNormal), (std::vector<std::int32_t>{41, 40}));
+
+    control<QTabWidget>("AdvPageControl1")->setCurrentIndex(1);
+    QTest::keyClick(edit("MusFreEdit1"), Qt::Key_Q);
+    EXPECT_EQ(slider("SysMusNormalVolBar")->value(), 40) << "another side tab takes no keys";
 }
 
 } // namespace

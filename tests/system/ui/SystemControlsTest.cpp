@@ -1,7 +1,10 @@
 // Preset files and the processor's stored modes, operated on the window against a simulated
 // processor over an in-memory line.
 #include "editing/ui/MainWindowFixture.h"
+#include "support/RecordingFiles.h"
+#include "system/PresetFile.h"
 #include "system/PresetFolder.h"
+#include "system/PresetFormat.h"
 #include "system/ui/ModeControls.h"
 #include "system/ui/PresetControls.h"
 
@@ -74,6 +77,54 @@ TEST_F(SystemControls, SavedPresetLoadsBackIntoTheStoreAndIsDownloadedToTheProce
     EXPECT_TRUE(session.isOnline());
     EXPECT_EQ(processor.memory().value(2, 0), 33);
     EXPECT_EQ(processor.memory().value(6, 40), 151);
+}
+
+TEST_F(SystemControls, JsonPresetsGoOutAndComeBackThroughTheChosenFiles)
+{
+    RecordingFiles files;
+    window.setFileChooser(&files);
+    model.store.at(2, 0) = 33;
+    model.store.at(30, 20) = 2;
+    control<QLineEdit>("FileEdit")->setText(QStringLiteral("Hall"));
+    files.saveAnswer = dir.filePath("hall"); // the extension is added
+    control<QAbstractButton>("PresetJsonExportBtn")->click();
+    EXPECT_EQ(files.suggested, QStringList{QStringLiteral("Hall.json")});
+    const PresetFile::Loaded saved = PresetFile::Load(dir.filePath("hall.json"));
+    ASSERT_TRUE(saved.ok) << saved.detail.toStdString();
+    EXPECT_EQ(saved.values, PresetFormat::ValuesOf(model.store));
+
+    model.store.at(2, 0) = 7;
+    files.openAnswer = dir.filePath("hall.json");
+    control<QAbstractButton>("PresetJsonImportBtn")->click();
+    EXPECT_EQ(model.store.at(2, 0), 33);
+    EXPECT_EQ(session.statusText().english, QStringLiteral("Download..."));
+    settle();
+    EXPECT_EQ(processor.memory().value(2, 0), 33) << "downloaded as a listed preset is";
+}
+
+TEST_F(SystemControls, ARefusedOrCancelledImportChangesNothing)
+{
+    RecordingFiles files;
+    window.setFileChooser(&files);
+    QFile file(dir.filePath("typo.json"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"format": "aec-preset", "version": 1, "pages": [{"parameters": [
+        {"name": "micA.eq.1.gain", "value": 150}, {"name": "micA.eq.1.gian", "value": 1}]}]})");
+    file.close();
+    model.store.at(2, 17) = 4;
+    const ParamStore before = model.store;
+    files.openAnswer = file.fileName();
+    control<QAbstractButton>("PresetJsonImportBtn")->click();
+    EXPECT_EQ(model.store, before);
+    ASSERT_FALSE(messages.informed.isEmpty());
+    EXPECT_TRUE(messages.informed.last().english.contains(QStringLiteral("micA.eq.1.gian")));
+    EXPECT_TRUE(session.isOnline()) << "nothing is downloaded";
+
+    files.openAnswer.clear();
+    const auto shown = messages.informed.size();
+    control<QAbstractButton>("PresetJsonImportBtn")->click();
+    EXPECT_EQ(model.store, before);
+    EXPECT_EQ(messages.informed.size(), shown);
 }
 
 TEST_F(SystemControls, SavingUnderAListedNameAsksFirstAndCancelKeepsTheFile)
