@@ -11,8 +11,8 @@ namespace aec {
 
 SettingsSource::SettingsSource(QWidget& window, QLabel& label, const EditHistory& history,
                                const Language& language)
-    : QObject(&window), m_window(window), m_label(label), m_history(history),
-      m_language(language), m_applicationTitle(ApplicationTitle())
+    : QObject(&window), m_window(window), m_label(label), m_history(history), m_language(language),
+      m_applicationTitle(ApplicationTitle())
 {
     connect(&history.stack(), &QUndoStack::cleanChanged, this, &SettingsSource::update);
     connect(&language, &Language::changed, this, &SettingsSource::update);
