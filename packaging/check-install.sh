@@ -74,7 +74,7 @@ check "version $version" test "$(field Version)" = "$version"
 check "section sound" test "$(field Section)" = sound
 check "maintainer with an address" grep -Eq '^[^<]+ <[^@ ]+@[^> ]+>$' <<<"$(field Maintainer)"
 check "description names the dialout group" grep -q dialout <<<"$(field Description)"
-for library in libc6 libqt6core6 libqt6widgets6 libqt6serialport6 libqt6multimedia6; do
+for library in libc6 libqt6core6 libqt6widgets6 libqt6serialport6 libqt6network6 libqt6multimedia6; do
   check "depends on $library (computed from the binaries)" \
     grep -Eq "(^|, )$library( |,|$)" <<<"$(field Depends)"
 done

@@ -20,13 +20,14 @@ struct FaultPlan
     double insertGarbage = 0.0;        // share of answers preceded by stray bytes (some of them
                                        // a false frame start)
     int answerDelayMs = 0;             // every answer goes out this late
+    int floodBytesPerSecond = 0;       // once online, unrequested frames at this rate
     int ignoreWritesToBlock = -1;      // acknowledge writes into this block but keep its values
 
     bool any() const
     {
         return stopAfterFrames >= 0 || hangUpAfterFrames >= 0 || dropAcknowledgements > 0 ||
                corruptChecksums > 0 || insertGarbage > 0 || answerDelayMs > 0 ||
-               ignoreWritesToBlock >= 0;
+               floodBytesPerSecond > 0 || ignoreWritesToBlock >= 0;
     }
 };
 

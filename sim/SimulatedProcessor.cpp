@@ -29,6 +29,8 @@ constexpr int IdentitySlot = 64;
 constexpr int SystemValueSlots = 48; // block 30 slots below this hold one value each
 
 constexpr std::uint8_t LinkRequest = 0x11;
+constexpr std::uint8_t KeepAlive = 0x66;
+constexpr int FloodTickMs = 10;
 constexpr std::uint8_t Unlink = 0xAA;
 
 std::uint8_t U8(QByteArrayView bytes, qsizetype i)
@@ -111,6 +113,7 @@ void SimulatedProcessor::handleFrame(const QByteArray& frame)
     ++m_framesReceived;
     if (m_faults.hangUpAfterFrames >= 0 && m_framesReceived > m_faults.hangUpAfterFrames) {
         m_hungUp = true;
+        m_faults.hangUpAfterFrames = -1;
         emit hangUpRequested();
         return;
     }
@@ -139,6 +142,13 @@ void SimulatedProcessor::handleWrite(int address, QByteArrayView data)
             return; // the unlink is not answered
         }
         sendAcknowledgement();
+        // A flood starts with the first keep-alive: the controller is online by then.
+        if (value == KeepAlive && m_faults.floodBytesPerSecond > 0 && !m_floodTimer) {
+            m_floodTimer = new QTimer(this);
+            connect(m_floodTimer, &QTimer::timeout, this, &SimulatedProcessor::flood);
+            m_floodTimer->start(FloodTickMs);
+            m_floodClock.start();
+        }
         if (value == LinkRequest) {
             m_linked = true;
             sendData(Block::System, IdentitySlot, m_memory.identity);
@@ -283,6 +293,49 @@ QByteArray SimulatedProcessor::garbage()
         bytes.append(static_cast<char>(byte(m_random)));
     }
     return bytes;
+}
+
+// Unrequested frames at the rate asked: reports the controller keeps nothing of and replies of
+// block 5 with the values it already holds, as a processor stuck in a loop would send them.
+void SimulatedProcessor::flood()
+{
+    if (m_hungUp)
+        return;
+    // By the clock rather than by ticks, so a late tick does not slow the flood down.
+    const qint64 elapsed = m_floodClock.restart();
+    m_floodCredit +=
+        static_cast<double>(m_faults.floodBytesPerSecond) * static_cast<double>(elapsed) / 1000.0;
+    QByteArray bytes;
+    while (m_floodCredit > 0) {
+        QByteArray frame;
+        switch (m_floodItem++ % 3) {
+        case 0:
+            frame = DataFrame(Block::System, 11, QByteArray::fromHex("0100"));
+            break;
+        case 1:
+            frame = DataFrame(Block::System, 12, QByteArray::fromHex("0200"));
+            break;
+        default: {
+            QByteArray values;
+            for (int slot = 0; slot < 8; ++slot) {
+                const std::uint16_t v = m_memory.value(5, slot);
+                values.append(static_cast<char>(v & 0xFF)).append(static_cast<char>(v >> 8));
+            }
+            frame = DataFrame(5, 0, values);
+            break;
+        }
+        }
+        m_floodCredit -= static_cast<double>(frame.size());
+        bytes += frame;
+    }
+    emit transmitted(bytes);
+}
+
+void SimulatedProcessor::restoreLine()
+{
+    m_hungUp = false;
+    m_linked = false;
+    m_pending.clear();
 }
 
 void SimulatedProcessor::transmitNoise(const QByteArray& bytes)

@@ -5,7 +5,9 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QElapsedTimer>
 #include <QObject>
+#include <QTimer>
 
 #include <random>
 
@@ -30,6 +32,9 @@ public:
     void receive(QByteArrayView bytes);
     // Puts bytes on the line between answers, as noise on the line would.
     void transmitNoise(const QByteArray& bytes);
+    // The line is up again (after a hang-up, or a new connection): half-received bytes are
+    // forgotten and the controller has to link again. A hang-up fault happens only once.
+    void restoreLine();
 
     int framesReceived() const { return m_framesReceived; }
     int badChecksumsReceived() const { return m_badChecksums; }
@@ -48,6 +53,7 @@ private:
     void sendData(int block, int slot, QByteArrayView data);
     void sendValue(int address, std::uint16_t value);
     void emitAnswer(QByteArray bytes);
+    void flood();
     bool chance(double share);
     QByteArray garbage();
 
@@ -59,6 +65,10 @@ private:
     int m_badChecksums = 0;
     bool m_linked = false;
     bool m_hungUp = false;
+    QTimer* m_floodTimer = nullptr;
+    QElapsedTimer m_floodClock;
+    double m_floodCredit = 0; // bytes the flood may still send in this tick
+    int m_floodItem = 0;
 };
 
 } // namespace aec::sim

@@ -68,6 +68,23 @@ void AddSimulatorOptions(QCommandLineParser& parser)
          "share (0 to 1) of the answers.",
          "share"},
         {"delay", "Send every answer this many milliseconds late.", "ms"},
+        {"flood",
+         "Once the controller is online, send unrequested frames at this many bytes a second "
+         "(11520 is a serial line's full speed at 115200 baud).",
+         "bytes"},
+        {"tcp",
+         "Answer on this TCP port of the loopback (127.0.0.1) instead of a pseudo-terminal, as a "
+         "serial-to-network server does; 0 takes any free port. The first line printed is then "
+         "tcp://127.0.0.1:PORT.",
+         "PORT"},
+        {"link",
+         "Keep a symbolic link at PATH pointing at the pseudo-terminal, as the serial/by-id "
+         "links do at a USB adapter; it is printed instead of the pseudo-terminal's own path.",
+         "PATH"},
+        {"reopen-after",
+         "After --hang-up-after has hung the line up, bring it back MS milliseconds later at the "
+         "same path (a new pseudo-terminal behind the --link) or port.",
+         "ms"},
         {"ignore-writes",
          "Acknowledge every write into this parameter block (0 to 30) but keep its values.",
          "block"},
@@ -86,9 +103,21 @@ std::optional<SimulatorOptions> ReadSimulatorOptions(const QCommandLineParser& p
                     ReadShare(p, "corrupt-checksums", f.corruptChecksums, error) &&
                     ReadShare(p, "garbage", f.insertGarbage, error) &&
                     ReadCount(p, "delay", 0, f.answerDelayMs, error) &&
-                    ReadCount(p, "ignore-writes", 0, f.ignoreWritesToBlock, error);
+                    ReadCount(p, "flood", 0, f.floodBytesPerSecond, error) &&
+                    ReadCount(p, "ignore-writes", 0, f.ignoreWritesToBlock, error) &&
+                    ReadCount(p, "tcp", 0, options.tcpPort, error) &&
+                    ReadCount(p, "reopen-after", 0, options.reopenAfterMs, error);
     if (!ok)
         return std::nullopt;
+    if (options.tcpPort > 65535) {
+        *error = QStringLiteral("--tcp needs a port number from 0 to 65535");
+        return std::nullopt;
+    }
+    options.linkPath = p.value("link");
+    if (p.isSet("link") && (options.linkPath.isEmpty() || options.tcpPort >= 0)) {
+        *error = QStringLiteral("--link needs a path and applies to the pseudo-terminal only");
+        return std::nullopt;
+    }
     f.seed = static_cast<std::uint32_t>(seed);
 
     if (p.isSet("panel-code")) {

@@ -1,14 +1,30 @@
-// processor-sim: a simulated audio-effect processor on a pseudo-terminal. Prints the device
-// path to open as its first line, then serves until SIGINT or SIGTERM.
+// processor-sim: a simulated audio-effect processor on a pseudo-terminal or a loopback TCP
+// port. Prints the path (or tcp:// address) to open as its first line, then serves until
+// SIGINT or SIGTERM.
 #include "platform/TerminationSignals.h"
 #include "sim/SimulatorHost.h"
 #include "sim/SimulatorOptions.h"
+#include "sim/TcpSimulatorHost.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include <cstdio>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<aec::sim::ProcessorHost> MakeHost(const aec::sim::SimulatorOptions& options)
+{
+    if (options.tcpPort >= 0)
+        return std::make_unique<aec::sim::TcpSimulatorHost>(static_cast<quint16>(options.tcpPort),
+                                                            options.faults);
+    auto host = std::make_unique<aec::sim::SimulatorHost>(options.faults);
+    host->setLinkPath(options.linkPath);
+    return host;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -18,9 +34,9 @@ int main(int argc, char* argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("A simulated audio-effect processor on a pseudo-terminal.\n"
-                       "Prints the path of the serial device to open on its first line and "
-                       "answers the controller there until interrupted."));
+        QStringLiteral("A simulated audio-effect processor on a pseudo-terminal or a TCP port.\n"
+                       "Prints the path of the serial device (or the tcp:// address) to open on "
+                       "its first line and answers the controller there until interrupted."));
     parser.addHelpOption();
     parser.addVersionOption();
     aec::sim::AddSimulatorOptions(parser);
@@ -34,19 +50,22 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    aec::sim::SimulatorHost host(options->faults);
-    options->applyTo(host.processor().memory());
-    if (!host.start()) {
-        err << "processor-sim: cannot open a pseudo-terminal: " << host.errorString() << Qt::endl;
+    const std::unique_ptr<aec::sim::ProcessorHost> host = MakeHost(*options);
+    options->applyTo(host->processor().memory());
+    host->setReopenAfter(options->reopenAfterMs);
+    if (!host->start()) {
+        err << "processor-sim: cannot open the line: " << host->errorString() << Qt::endl;
         return 1;
     }
     QTextStream out(stdout);
-    out << host.portPath() << Qt::endl;
+    out << host->portPath() << Qt::endl;
 
     aec::TerminationSignals termination;
     QObject::connect(&termination, &aec::TerminationSignals::terminationRequested, &app,
                      &QCoreApplication::quit);
-    QObject::connect(&host.processor(), &aec::sim::SimulatedProcessor::hangUpRequested, &app,
+    QObject::connect(host.get(), &aec::sim::ProcessorHost::lineHungUp, &app,
                      [&] { err << "processor-sim: hung up the line as asked" << Qt::endl; });
+    QObject::connect(host.get(), &aec::sim::ProcessorHost::lineReopened, &app,
+                     [&] { err << "processor-sim: the line is back" << Qt::endl; });
     return QCoreApplication::exec();
 }

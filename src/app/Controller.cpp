@@ -1,6 +1,8 @@
 #include "app/Controller.h"
 
 #include "app/ApplicationInfo.h"
+#include "app/LinkPreferences.h"
+#include "app/LinkTools.h"
 #include "app/TForm1.h"
 #include "link/ui/TForm2.h"
 #include "link/ui/TForm3.h"
@@ -35,6 +37,9 @@ Controller::Controller(const ControllerOptions& options, MessageService* message
     m_form3 = std::make_unique<TForm3>(m_model, m_texts, *messages, m_log);
     m_form2 = std::make_unique<TForm2>(m_form3->session(), m_language);
     m_form1->attachLink(*m_form3, *m_form2, ports);
+    m_preferences = std::make_unique<LinkPreferences>();
+    m_linkTools = new LinkTools(*m_form1, *m_form3, m_language, m_log, messages, *m_preferences,
+                                options.reconnect);
     if (options.rememberWindow) {
         // Named here rather than by an organisation name for the whole program: that would
         // also move the user's data folder, and with it the presets, one folder down.

@@ -14,6 +14,8 @@ class QSettings;
 
 namespace aec {
 
+class LinkPreferences;
+class LinkTools;
 class MessageService;
 class TForm1;
 class TForm2;
@@ -42,6 +44,7 @@ public:
     TForm1& mainWindow() { return *m_form1; }
     TForm2& statusDialog() { return *m_form2; }
     TForm3& link() { return *m_form3; }
+    LinkTools& linkTools() { return *m_linkTools; }
     sim::SimulatorHost* demoProcessor() { return m_demo.get(); }
 
 private:
@@ -54,6 +57,8 @@ private:
     std::unique_ptr<MessageService> m_ownMessages;
     std::unique_ptr<TForm3> m_form3;
     std::unique_ptr<TForm2> m_form2;
+    std::unique_ptr<LinkPreferences> m_preferences;
+    LinkTools* m_linkTools = nullptr; // owned by the main window
     std::unique_ptr<QSettings> m_settings;
 };
 

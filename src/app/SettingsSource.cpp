@@ -11,8 +11,8 @@ namespace aec {
 
 SettingsSource::SettingsSource(QWidget& window, QLabel& label, const EditHistory& history,
                                const Language& language)
-    : QObject(&window), m_window(window), m_label(label), m_history(history),
-      m_language(language)
+    : QObject(&window), m_window(window), m_label(label), m_history(history), m_language(language),
+      m_applicationTitle(ApplicationTitle())
 {
     connect(&history.stack(), &QUndoStack::cleanChanged, this, &SettingsSource::update);
     connect(&language, &Language::changed, this, &SettingsSource::update);
@@ -22,6 +22,12 @@ SettingsSource::SettingsSource(QWidget& window, QLabel& label, const EditHistory
 void SettingsSource::setSource(const BilingualText& source)
 {
     m_source = source;
+    update();
+}
+
+void SettingsSource::setApplicationTitle(const QString& title)
+{
+    m_applicationTitle = title;
     update();
 }
 
@@ -42,8 +48,8 @@ void SettingsSource::update()
     const QString source = m_source.in(chinese);
     // "[*]" is where the window system shows the modified mark.
     m_window.setWindowTitle(source.isEmpty()
-                                ? ApplicationTitle() + QStringLiteral("[*]")
-                                : source + QStringLiteral("[*] — ") + ApplicationTitle());
+                                ? m_applicationTitle + QStringLiteral("[*]")
+                                : source + QStringLiteral("[*] — ") + m_applicationTitle);
     m_window.setWindowModified(modified);
     QString text = source;
     if (modified)

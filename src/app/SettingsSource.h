@@ -25,6 +25,9 @@ public:
 
     void setSource(const BilingualText& source);
     const BilingualText& source() const { return m_source; }
+    // The title's end after the source: the program's name, and the link's port and processor
+    // once there is one (the link sets it; this keeps the source in front of it).
+    void setApplicationTitle(const QString& title);
 
     static BilingualText ModeSource(const QString& modeItem);
     static BilingualText PresetSource(const QString& name);
@@ -37,6 +40,7 @@ private:
     const EditHistory& m_history;
     const Language& m_language;
     BilingualText m_source;
+    QString m_applicationTitle;
 };
 
 } // namespace aec

@@ -38,6 +38,7 @@
 #include "widgets/TabOrder.h"
 #include "widgets/WindowStyle.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -159,6 +160,12 @@ TForm1::TForm1(ParameterModel& model, DeviceTexts& texts, Language& language, Di
     }
     Timer1.setInterval(10);
     connect(&Timer1, &QTimer::timeout, this, &TForm1::tick);
+    // The timer sleeps while it has nothing to do; a marker touched or the spectrum switched
+    // on wakes it.
+    for (int i = 0; i < ResponseChart::MarkerCount; ++i)
+        connect(m_chart->marker(i), &ChartMarker::pressed, this, &TForm1::wakeTimer1);
+    if (auto* spectrum = findChild<QAbstractButton*>(QStringLiteral("PinPPBtn")))
+        connect(spectrum, &QAbstractButton::clicked, this, &TForm1::wakeTimer1);
     connectWindowButtons();
     connectVolumeKeys();
     connectPageKeys();
@@ -262,6 +269,15 @@ void TForm1::tick()
 {
     m_chartInteraction->tick();
     m_spectrum->SpectrumTimerTick();
+    if (m_spectrum->SpectrumOn != 1 && !m_curve->MarkerDragActive &&
+        !m_chartInteraction->needsTicks())
+        Timer1.stop();
+}
+
+void TForm1::wakeTimer1()
+{
+    if (m_windowShown && !Timer1.isActive())
+        Timer1.start();
 }
 
 void TForm1::showEvent(QShowEvent* event)

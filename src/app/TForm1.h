@@ -80,6 +80,8 @@ public:
     void DrawBlockCurve(int band, int block);
     // The main window's 10 ms tick: a pending chart drag, the spectrum.
     void tick();
+    // Whether the 10 ms tick runs: only while a drag or the spectrum needs it.
+    bool ticking() const { return Timer1.isActive(); }
 
     // Shows every caption in the language (1 Chinese, 0 English); nothing when it is already.
     void SetCaptionLanguage(int language);
@@ -104,6 +106,7 @@ private:
     void connectVolumeKeys();
     void connectPageKeys();
     void orderTabs();
+    void wakeTimer1();
     void connectHistory();
 
     ParameterModel& m_model;
@@ -131,7 +134,7 @@ private:
     QStackedWidget* m_pageControl = nullptr;
     QTabWidget* m_sidePanel = nullptr;
     LinkControls* m_linkControls = nullptr;
-    QTimer Timer1; // 10 ms: a pending chart drag, the spectrum
+    QTimer Timer1; // 10 ms while there is work: a pending chart drag, the spectrum
     bool m_windowShown = false;
     QSettings* m_stateStore = nullptr;
 };

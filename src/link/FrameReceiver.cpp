@@ -57,6 +57,7 @@ FrameReceiver::FrameReceiver(LinkFlags& flags, FrameApplier& applier, Diagnostic
 void FrameReceiver::receive(QByteArrayView bytes)
 {
     m_pending.append(bytes.data(), bytes.size());
+    m_bytesReceived += bytes.size();
     m_heard = true;
     parse();
 }
@@ -106,8 +107,15 @@ FrameReceiver::State FrameReceiver::state() const
 FrameReceiver::Step FrameReceiver::handleOne(qsizetype& pos)
 {
     // Anything before a frame start is noise.
+    const qsizetype noiseFrom = pos;
     while (pos < m_pending.size() && !IsStartByte(At(m_pending, pos)))
         ++pos;
+    if (pos > noiseFrom) {
+        ++m_noiseRuns;
+        if (m_tap)
+            m_tap->resynced(QByteArrayView(m_pending).sliced(noiseFrom, pos - noiseFrom),
+                            "noise before a frame start");
+    }
     if (pos >= m_pending.size())
         return Step::NeedMore;
     return At(m_pending, pos) == Frame::AckLead ? handleAcknowledgement(pos) : handleFrame(pos);
@@ -121,9 +129,10 @@ FrameReceiver::Step FrameReceiver::handleAcknowledgement(qsizetype& pos)
     if (start != Start::Yes) {
         // Not an acknowledgement: search again from the byte after the lead, which may
         // itself start a frame.
-        pos += 1;
-        return Step::Progress;
+        return skipFalseStart(pos);
     }
+    if (m_tap)
+        m_tap->received(QByteArrayView(m_pending).sliced(pos, 2));
     pos += 2;
     m_flags.Answered = 1;
     m_flags.ReadyToSend = 1;
@@ -136,10 +145,8 @@ FrameReceiver::Step FrameReceiver::handleFrame(qsizetype& pos)
 {
     // A start byte that does not begin a frame costs only itself.
     const Start start = StartAt(m_pending, pos);
-    if (start == Start::No) {
-        pos += 1;
-        return Step::Progress;
-    }
+    if (start == Start::No)
+        return skipFalseStart(pos);
     const qsizetype available = m_pending.size() - pos;
     if (start == Start::Maybe)
         return needMore(pos);
@@ -162,12 +169,24 @@ FrameReceiver::Step FrameReceiver::handleFrame(qsizetype& pos)
         // all the same: the processor may send its answers so and rely on them being taken.
     }
 
+    ++m_framesReceived;
+    if (m_tap)
+        m_tap->received(frame);
     m_log.append(QStringLiteral("缓存长度K:C:L=%1 %1 %2").arg(available).arg(length - 1));
     m_applier.ApplyFrame(frame);
     m_flags.RxEvent = LinkFlags::DataFrame;
     if (m_flags.Awaited.matches(At(m_pending, pos + 4), At(m_pending, pos + 5)))
         m_flags.ReplyArrived = 1;
     pos += frameSize;
+    return Step::Progress;
+}
+
+FrameReceiver::Step FrameReceiver::skipFalseStart(qsizetype& pos)
+{
+    ++m_noiseRuns;
+    if (m_tap)
+        m_tap->resynced(QByteArrayView(m_pending).sliced(pos, 1), "not a frame start");
+    pos += 1;
     return Step::Progress;
 }
 
@@ -183,6 +202,8 @@ FrameReceiver::Step FrameReceiver::abandonStart(qsizetype& pos, const char* why)
 {
     ++m_abandonedStarts;
     const qsizetype shown = std::min<qsizetype>(m_pending.size() - pos, Frame::HeaderSize);
+    if (m_tap)
+        m_tap->resynced(QByteArrayView(m_pending).sliced(pos, 1), why);
     m_log.append(QStringLiteral("丢弃帧头(%1): %2")
                      .arg(QLatin1String(why))
                      .arg(HexDump(QByteArrayView(m_pending).sliced(pos, shown))));

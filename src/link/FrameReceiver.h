@@ -3,6 +3,7 @@
 #include "core/DiagnosticLog.h"
 #include "link/FrameApplier.h"
 #include "link/LinkFlags.h"
+#include "link/LinkTap.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -42,6 +43,11 @@ public:
     qsizetype pendingSize() const { return m_pending.size(); }
     // Frame starts dropped because they turned out not to begin a frame.
     int abandonedStartCount() const { return m_abandonedStarts; }
+    // Runs of bytes before a frame start and start bytes that began nothing, skipped as noise.
+    int noiseRunCount() const { return m_noiseRuns; }
+    qint64 bytesReceived() const { return m_bytesReceived; }
+    qint64 framesReceived() const { return m_framesReceived; }
+    void setTap(LinkTap* tap) { m_tap = tap; }
 
 private:
     enum class Step { Progress, NeedMore };
@@ -50,6 +56,7 @@ private:
     Step handleAcknowledgement(qsizetype& pos);
     Step handleFrame(qsizetype& pos);
     Step needMore(qsizetype& pos);
+    Step skipFalseStart(qsizetype& pos);
     Step abandonStart(qsizetype& pos, const char* why);
 
     LinkFlags& m_flags;
@@ -60,6 +67,10 @@ private:
     int m_quietMs = 0;
     bool m_lineQuiet = false; // while set, nothing more will complete what is held
     int m_abandonedStarts = 0;
+    int m_noiseRuns = 0;
+    qint64 m_bytesReceived = 0;
+    qint64 m_framesReceived = 0;
+    LinkTap* m_tap = nullptr;
 };
 
 } // namespace aec

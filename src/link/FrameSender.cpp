@@ -58,9 +58,20 @@ QByteArray FrameSender::BuildParameterFrame(std::uint8_t command, ParamAddress a
     return BuildFrame(command, address, QByteArrayView(data, 2));
 }
 
+bool FrameSender::writeFrame(const QByteArray& frame)
+{
+    if (!m_port.write(frame))
+        return false;
+    ++m_framesSent;
+    m_bytesSent += frame.size();
+    if (m_tap)
+        m_tap->sent(frame);
+    return true;
+}
+
 void FrameSender::SendParameterFrame(std::uint8_t command, ParamAddress address, std::int32_t value)
 {
-    if (!m_port.isOpen() || !m_port.write(BuildParameterFrame(command, address, value)))
+    if (!m_port.isOpen() || !writeFrame(BuildParameterFrame(command, address, value)))
         return;
     const bool unlink = address == CommandAddress::LinkCommand && value == LinkCode::Unlink;
     if (command == Frame::WriteCommand && !unlink)
@@ -74,7 +85,7 @@ bool FrameSender::SendFrame(std::uint8_t command, ParamAddress address, int data
     if (!m_port.isOpen())
         return true;
     const auto* data = reinterpret_cast<const char*>(FrameBuffer.data());
-    if (!m_port.write(BuildFrame(command, address, QByteArrayView(data, dataCount))))
+    if (!writeFrame(BuildFrame(command, address, QByteArrayView(data, dataCount))))
         return false;
     if (command == Frame::WriteCommand)
         ++m_acknowledgedWrites;

@@ -4,6 +4,7 @@
 #include "core/ParamAddress.h"
 #include "core/ValueTable.h"
 #include "link/LinkFlags.h"
+#include "link/LinkTap.h"
 
 #include <QByteArray>
 
@@ -57,6 +58,10 @@ public:
 
     // Frames written that the processor acknowledges: every write but the unlink.
     int acknowledgedWrites() const { return m_acknowledgedWrites; }
+    // Every frame the port took, and its bytes.
+    qint64 framesSent() const { return m_framesSent; }
+    qint64 bytesSent() const { return m_bytesSent; }
+    void setTap(LinkTap* tap) { m_tap = tap; }
 
     // Bulk write of one block's stored values; block 29 is followed by the input selection.
     bool WriteBlock(int block);
@@ -68,11 +73,15 @@ public:
 private:
     bool writeValues(int block, int firstSlot, int endSlot);
     void putValue(int offset, std::int32_t value);
+    bool writeFrame(const QByteArray& frame);
 
     DevicePort& m_port;
     const ParamStore& m_store;
     Pause m_pause;
     int m_acknowledgedWrites = 0;
+    qint64 m_framesSent = 0;
+    qint64 m_bytesSent = 0;
+    LinkTap* m_tap = nullptr;
 };
 
 } // namespace aec

@@ -2,47 +2,29 @@
 
 #include "link/DeviceFrame.h"
 
-#include <cmath>
+#include <algorithm>
+#include <utility>
 
 namespace aec {
 namespace {
 
-constexpr int ModeNameStep = 30;
-constexpr int FirstSystemItemStep = 31;
-constexpr int LastModeNameIndex = 22; // the counter runs one ahead of the name requested
 constexpr int HoldTickLimit = 50;     // one second of 20 ms ticks
 constexpr int PendingRetryLimit = 50; // about 51 s for a mode command
 constexpr int KeepAliveRetryLimit = 4;
-constexpr int RepeatAfterTicks = 32; // an unanswered step is sent again after 3.2 s
-constexpr int AbandonTicks = 100;    // and abandoned 10 s after that
-constexpr int TicksCap = 100;
 
 } // namespace
 
 LinkSession::LinkSession(ParameterModel& model, DeviceTexts& texts, SerialLine& port,
                          MessageService& messages, DiagnosticLog& log, QObject* parent)
-    : QObject(parent), m_model(model), m_port(port), m_messages(messages),
+    : QObject(parent), m_model(model), m_port(port), m_messages(messages), m_log(log),
       m_applier(model.store, texts, m_flags, log), m_receiver(m_flags, m_applier, log),
-      m_sender(port, model.store)
+      m_sender(port, model.store), m_transfer(m_state, m_flags, m_sender), m_search(port)
 {
     // The person's edits, undo and presets go to the processor; what came from it stays.
     connect(&model, &ParameterModel::changed, this, [this](const ParamChange& change) {
         if (IsSentToProcessor(change.origin))
             SendOrQueue(change.device, change.value, change.paced);
     });
-}
-
-void LinkSession::setPortNames(const QStringList& names)
-{
-    m_portNames = names;
-    m_selectedPort = names.isEmpty() ? -1 : 0;
-}
-
-int LinkSession::progressPercent() const
-{
-    if (m_state.TransferTotal <= 0)
-        return 0;
-    return static_cast<int>(std::lround(100.0 * m_state.TransferStep / m_state.TransferTotal));
 }
 
 // ---- Reporting ---------------------------------------------------------------------------
@@ -52,38 +34,9 @@ void LinkSession::setTimer(Timer timer, bool on)
     if (m_timers[timer] == on)
         return;
     m_timers[timer] = on;
+    if (timer == HoldTimer)
+        m_holdCountRestarted = false; // the owner's count of ticks starts now
     emit timersChanged();
-}
-
-void LinkSession::setTimers(bool search, bool transfer, bool hold)
-{
-    setTimer(Timer1, search);
-    setTimer(Timer2, transfer);
-    setTimer(HoldTimer, hold);
-}
-
-void LinkSession::ShowLinkStatus(const BilingualText& text)
-{
-    m_statusText = text;
-    emit statusChanged();
-}
-
-void LinkSession::setColour(StatusColour colour)
-{
-    m_statusColour = colour;
-    emit statusChanged();
-}
-
-void LinkSession::setLinkedLook(bool linked)
-{
-    m_linkedLook = linked;
-    emit linkButtonLookChanged(linked);
-}
-
-void LinkSession::showDialog(bool visible)
-{
-    m_dialogVisible = visible;
-    emit dialogChanged();
 }
 
 // ---- Starting and ending ------------------------------------------------------------------
@@ -100,10 +53,10 @@ void LinkSession::LinkBtnClick()
 void LinkSession::StartLink()
 {
     m_flags.Answered = 0;
-    m_state.PortIndex = 0;
     m_state.PanelLockState = 0;
     m_receiver.reset();
-    m_selectedPort = m_portNames.isEmpty() ? -1 : 0;
+    m_search.startPass();
+    m_linkWanted = true;
     setTimers(true, false, false);
     setLinkedLook(true);
     forgetLinkActivity();
@@ -116,13 +69,51 @@ void LinkSession::StartLink()
 void LinkSession::EndLink()
 {
     m_state.LinkState = LinkPhase::NotOnline;
+    m_search.stop();
+    m_linkWanted = false;
     setLinkedLook(false);
     setTimers(false, false, false);
     forgetLinkActivity();
     m_sender.SendLinkCommand(LinkCode::Unlink);
     ShowLinkStatus(LinkText::Offline);
+    note(LinkText::Offline);
     m_state.TransferTotal = DownloadTotal;
     showDialog(false);
+}
+
+void LinkSession::setTap(LinkTap* tap)
+{
+    m_tap = tap;
+    m_sender.setTap(tap);
+    m_receiver.setTap(tap);
+}
+
+LinkCounters LinkSession::counters() const
+{
+    LinkCounters c;
+    c.framesOut = m_sender.framesSent();
+    c.bytesOut = m_sender.bytesSent();
+    c.framesIn = m_receiver.framesReceived();
+    c.bytesIn = m_receiver.bytesReceived();
+    c.acknowledgements = m_flags.Acknowledgements;
+    c.checksumErrors = m_applier.checksumErrorCount();
+    c.resyncs = m_receiver.noiseRunCount() + m_receiver.abandonedStartCount();
+    c.stepRepeats = m_transfer.repeats() + m_resends;
+    c.losses = m_losses;
+    c.queueDepth = m_queue.size();
+    return c;
+}
+
+void LinkSession::setAutoReconnect(bool on)
+{
+    m_autoReconnect = on;
+    if (on || !m_search.inRounds())
+        return;
+    // Switched off while it waits: the link stays lost, as without the setting.
+    m_search.stop();
+    setTimer(Timer1, false);
+    setLinkedLook(false);
+    ShowLinkStatus(LinkText::Offline);
 }
 
 // Nothing sent on one link is answered on another: a mode command, a queued edit or a transfer
@@ -133,7 +124,7 @@ void LinkSession::forgetLinkActivity()
     m_state.InFlightEntry = 0;
     m_state.PendingAction = Pending::None;
     m_state.RetryCount = 0;
-    m_state.HoldTick = 0;
+    restartHoldCount();
     m_state.TransferRepeats = 0;
     m_flags.ReadyToSend = 0;
     m_flags.RxEvent = LinkFlags::None;
@@ -153,26 +144,60 @@ void LinkSession::CloseLink()
 void LinkSession::Timer1Timer()
 {
     m_receiver.lineTick(TimerPeriodMs[Timer1]);
-    showDialog(true);
+    if (!m_search.inRounds())
+        showDialog(true);
     if (m_flags.Answered == 1) {
+        m_search.stop();
         SessionEvent(LinkEvent::Linking);
         return;
     }
-    if (m_state.PortIndex > m_state.LastTriedPort + 1 || m_selectedPort < 0) {
-        m_state.PortIndex = 0;
+    const PortSearch::Step step = m_search.tick();
+    switch (step.kind) {
+    case PortSearch::Step::Kind::Exhausted:
         SessionEvent(LinkEvent::Failed);
-    } else {
-        // Ports that cannot be opened or written are passed over silently.
-        if (m_port.isOpen())
-            m_port.close();
-        m_selectedPort = m_state.PortIndex < m_portNames.size() ? m_state.PortIndex : -1;
-        const QString name = m_selectedPort >= 0 ? m_portNames[m_selectedPort] : QString();
-        emit portSelected(m_selectedPort, name);
-        m_state.LastTriedPort = m_selectedPort;
-        if (!name.isEmpty() && m_port.open(name))
+        return;
+    case PortSearch::Step::Kind::Tried:
+        note({QStringLiteral("尝试端口 %1").arg(step.port),
+              QStringLiteral("trying port %1").arg(step.port)});
+        emit portSelected(step.index, step.port);
+        if (step.opened)
             m_sender.SendLinkCommand(LinkCode::Link);
+        if (m_search.inRounds())
+            ShowLinkStatus(LinkText::Reconnecting);
+        return;
+    case PortSearch::Step::Kind::Waiting:
+        ShowLinkStatus(LinkText::ReconnectIn(step.secondsLeft));
+        return;
+    case PortSearch::Step::Kind::RoundOver:
+        ShowLinkStatus(LinkText::ReconnectIn(step.secondsLeft));
+        reportTroubles(step.troubles);
+        return;
     }
-    ++m_state.PortIndex;
+}
+
+// The link is lost or nothing answered: with the automatic reconnect the search goes on by
+// itself, quietly (no message box, no dialog over the window), until the person unlinks.
+void LinkSession::beginReconnect()
+{
+    m_flags.Answered = 0;
+    m_receiver.reset();
+    if (m_port.isOpen())
+        m_port.close();
+    m_search.startRounds(m_linkedPort);
+    setTimer(Timer1, true);
+    setLinkedLook(true);
+    ShowLinkStatus(LinkText::ReconnectIn(PortSearch::PauseSeconds[0]));
+    setColour(StatusColour::Failed);
+    showDialog(false);
+}
+
+void LinkSession::reportTroubles(const QList<PortSearch::Trouble>& troubles)
+{
+    if (troubles.isEmpty())
+        return;
+    const BilingualText text = PortSearch::Describe(troubles);
+    m_log.append(text.english);
+    m_messages.notice(text);
 }
 
 // ---- Events ---------------------------------------------------------------------------------
@@ -180,14 +205,8 @@ void LinkSession::Timer1Timer()
 void LinkSession::startLoad(const BilingualText& status)
 {
     setTimers(false, true, false);
-    m_state.TransferStep = 0;
-    m_state.TransferTotal = LoadTotal;
-    m_state.Direction = TransferDirection::Load;
-    // A load abandoned among the mode names would otherwise leave the counter part-way and
-    // place every name of the next load at the wrong index.
-    m_flags.ModeNameIndex = 0;
     settleAcknowledgements();
-    requestStep(1);
+    m_transfer.start(TransferDirection::Load);
     ShowLinkStatus(status);
 }
 
@@ -195,18 +214,19 @@ void LinkSession::startDownload()
 {
     settleAcknowledgements();
     setTimers(false, true, false);
-    m_state.TransferStep = 0;
-    m_state.TransferTotal = DownloadTotal;
-    m_state.Direction = TransferDirection::Download;
     ShowLinkStatus(LinkText::Download);
     m_state.LinkState = LinkPhase::NotOnline;
-    requestStep(1);
+    m_transfer.start(TransferDirection::Download);
 }
 
 void LinkSession::SessionEvent(LinkEvent event)
 {
     switch (event) {
     case LinkEvent::Linking:
+        m_linkedPort = m_search.triedPort();
+        note({QStringLiteral("设备在 %1 应答").arg(m_linkedPort),
+              QStringLiteral("the processor answered on %1").arg(m_linkedPort)});
+        emit portLinked(m_linkedPort);
         startLoad(LinkText::Linking);
         m_state.LinkState = LinkPhase::NotOnline;
         setColour(StatusColour::Neutral);
@@ -227,7 +247,8 @@ void LinkSession::SessionEvent(LinkEvent event)
         m_state.LinkState = LinkPhase::NotOnline;
         m_state.PendingAction = Pending::Download;
         m_state.RetryCount = 0;
-        m_state.HoldTick = 0;
+        restartHoldCount();
+        emit holdPlanChanged();
         return;
     case LinkEvent::Online: {
         const int mode = m_model.store.at(Block::Music, 161);
@@ -258,8 +279,15 @@ void LinkSession::SessionEvent(LinkEvent event)
         setTimer(Timer2, false);
         setTimer(Timer1, false);
         forgetLinkActivity();
-        if (event == LinkEvent::Lost)
+        if (event == LinkEvent::Lost) {
             m_state.LinkState = LinkPhase::NotOnline;
+            ++m_losses;
+        }
+        note(event == LinkEvent::Lost ? LinkText::LinkLost : LinkText::LinkFailed);
+        if (m_autoReconnect && m_linkWanted) {
+            beginReconnect();
+            return;
+        }
         setLinkedLook(false);
         ShowLinkStatus(LinkText::Offline);
         setColour(StatusColour::Failed);
@@ -276,27 +304,19 @@ void LinkSession::SessionEvent(LinkEvent event)
 void LinkSession::Timer2Timer()
 {
     m_receiver.lineTick(TimerPeriodMs[Timer2]);
-    SessionState& s = m_state;
-    if (s.TransferTicks < TicksCap)
-        ++s.TransferTicks;
     showDialog(true);
-
-    if (stepAnswered()) {
-        if (s.TransferStep >= s.TransferTotal) {
-            m_flags.RxEvent = LinkFlags::None;
-            m_flags.Awaited = {};
-            setTimer(Timer2, false);
-            if (s.Direction == TransferDirection::Load)
-                restoreQueuedEdits();
-            SessionEvent(LinkEvent::Online);
-            return;
-        }
-        advanceTransfer();
-    } else if (s.TransferRepeats == 0 && s.TransferTicks >= RepeatAfterTicks) {
-        requestStep(1);
-        s.TransferRepeats = 1;
-    } else if (s.TransferRepeats > 0 && s.TransferTicks >= AbandonTicks) {
+    switch (m_transfer.tick()) {
+    case TransferSequence::Outcome::Running:
+        return;
+    case TransferSequence::Outcome::Complete:
+        setTimer(Timer2, false);
+        if (m_state.Direction == TransferDirection::Load)
+            restoreQueuedEdits();
+        SessionEvent(LinkEvent::Online);
+        return;
+    case TransferSequence::Outcome::Abandoned:
         SessionEvent(LinkEvent::Failed);
+        return;
     }
 }
 
@@ -310,62 +330,13 @@ void LinkSession::restoreQueuedEdits()
             m_model.store.at(entry.address) = entry.value;
 }
 
-// A load step is answered only by the data frame of its own request; a download step, which
-// writes, by the acknowledgement (or a data frame) that follows its frames.
-bool LinkSession::stepAnswered() const
-{
-    if (m_state.Direction == TransferDirection::Load)
-        return m_flags.ReplyArrived == 1;
-    return m_flags.RxEvent == LinkFlags::Acknowledged || m_flags.RxEvent == LinkFlags::DataFrame;
-}
-
-// Sends the frame of the current step `times` times, counting only answers that arrive after it.
-void LinkSession::requestStep(int times)
-{
-    SessionState& s = m_state;
-    m_flags.RxEvent = LinkFlags::None;
-    m_flags.ReplyArrived = 0;
-    m_flags.Awaited = s.Direction == TransferDirection::Load
-                          ? FrameSender::LoadReply(s.TransferStep)
-                          : LinkFlags::AwaitedReply{};
-    for (int i = 0; i < times; ++i)
-        m_sender.TransferItem(s.TransferStep, s.Direction);
-    s.TransferTicks = 0;
-    s.TransferRepeats = 0;
-}
-
-// The step just answered leads to the next request. Mode names are asked for twice per tick,
-// each with the index the counter held before it ran ahead.
-void LinkSession::advanceTransfer()
-{
-    SessionState& s = m_state;
-    auto& buffer = m_sender.FrameBuffer;
-    if (s.TransferStep == ModeNameStep) {
-        buffer[0] = static_cast<std::uint8_t>(m_flags.ModeNameIndex);
-        buffer[1] = 0;
-        if (++m_flags.ModeNameIndex > LastModeNameIndex) {
-            m_flags.ModeNameIndex = 0;
-            s.TransferStep = FirstSystemItemStep;
-        }
-        requestStep(2);
-        return;
-    }
-    if (s.TransferStep == ModeNameStep - 1) {
-        buffer[0] = static_cast<std::uint8_t>(m_flags.ModeNameIndex);
-        buffer[1] = 0;
-        ++m_flags.ModeNameIndex;
-    }
-    ++s.TransferStep;
-    requestStep(1);
-}
-
 // ---- Sending --------------------------------------------------------------------------------
 
 void LinkSession::SendOrQueue(ParamAddress address, std::int32_t value, bool paced)
 {
     if (!isOnline())
         return; // stored only; a later download or edit carries it
-    m_state.HoldTick = 0;
+    restartHoldCount();
     if (m_flags.ReadyToSend == 1 && m_queue.isEmpty()) {
         m_flags.RxEvent = LinkFlags::None;
         m_queue.resetIndexes();
@@ -377,6 +348,7 @@ void LinkSession::SendOrQueue(ParamAddress address, std::int32_t value, bool pac
     // A paced value waits for its acknowledgement before the next parameter goes out.
     if (paced)
         m_flags.ReadyToSend = 0;
+    emit holdPlanChanged();
 }
 
 // Sends one entry of the queue. A mode recall (7682) then waits for its acknowledgement,
@@ -413,10 +385,42 @@ void LinkSession::StoreMode(int index, const QByteArray& name)
     ShowLinkStatus(LinkText::Saving);
     m_state.LinkState = LinkPhase::NotOnline;
     m_state.RetryCount = 0;
+    emit holdPlanChanged();
+}
+
+int LinkSession::holdTicksUntilWork() const
+{
+    // A partial frame needs every tick to notice a quiet line; a mode command or a queued
+    // parameter may go at the next one.
+    const bool workNow = m_receiver.pendingSize() > 0 ||
+                         (m_state.PendingAction != Pending::None && pendingActionDue()) ||
+                         (isOnline() && m_flags.ReadyToSend == 1 && !m_queue.isEmpty());
+    if (workNow)
+        return 1;
+    // Otherwise the tick at which HoldTick reaches its limit (keep-alive, retry) is next.
+    return std::max(1, HoldTickLimit - m_state.HoldTick);
+}
+
+// Ticks slept through only count; they count for nothing when the count started again since.
+void LinkSession::passHoldTicks(int ticks)
+{
+    if (std::exchange(m_holdCountRestarted, false))
+        return;
+    for (int i = 0; i < ticks; ++i)
+        m_state.HoldTick = m_state.HoldTick <= HoldTickLimit ? m_state.HoldTick + 1 : HoldTickLimit;
+}
+
+// The ticks before the one that acts were planned after the latest input: they all count.
+void LinkSession::HoldTimerTicks(int ticks)
+{
+    m_holdCountRestarted = false;
+    passHoldTicks(ticks - 1);
+    HoldTimerTimer();
 }
 
 void LinkSession::HoldTimerTimer()
 {
+    m_holdCountRestarted = false;
     m_receiver.lineTick(TimerPeriodMs[HoldTimer]);
     SessionState& s = m_state;
     s.HoldTick = s.HoldTick <= HoldTickLimit ? s.HoldTick + 1 : HoldTickLimit;
@@ -477,6 +481,7 @@ void LinkSession::keepAlive()
         s.RetryCount = 0;
         m_sender.SendLinkCommand(LinkCode::KeepAlive);
     } else if (s.RetryCount % 2 == 0) {
+        ++m_resends;
         if (!m_queue.isEmpty()) {
             const SendQueue::Entry& entry = m_queue.entry(s.InFlightEntry);
             m_sender.SendParameterFrame(Frame::WriteCommand, entry.address, entry.value);
@@ -494,6 +499,7 @@ void LinkSession::keepAlive()
 void LinkSession::ComPortRxChar(QByteArrayView bytes)
 {
     m_receiver.receive(bytes);
+    emit holdPlanChanged();
 }
 
 } // namespace aec

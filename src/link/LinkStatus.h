@@ -16,6 +16,14 @@ inline const BilingualText Download{QStringLiteral("下载数据..."), QStringLi
 inline const BilingualText Saving{QStringLiteral("保存中..."), QStringLiteral("Saving...")};
 inline const BilingualText Online{QStringLiteral("设备已连接"), QStringLiteral("Online")};
 inline const BilingualText Offline{QStringLiteral("设备未连接"), QStringLiteral("Off Line")};
+// The automatic reconnect: trying the ports, and the pause before the next round.
+inline const BilingualText Reconnecting{QStringLiteral("重新连接中..."),
+                                        QStringLiteral("Reconnecting...")};
+inline BilingualText ReconnectIn(int seconds)
+{
+    return {QStringLiteral("%1 秒后重新连接...").arg(seconds),
+            QStringLiteral("Reconnecting in %1 s...").arg(seconds)};
+}
 
 inline const BilingualText SaveSuccess{QStringLiteral("保存成功!"),
                                        QStringLiteral("Save Success!")};

@@ -1,8 +1,32 @@
 #include "platform/SerialPortAdapter.h"
 
+#include <QFileInfo>
 #include <QSerialPortInfo>
 
 namespace aec {
+namespace {
+
+// Qt reports a port locked by another program and one the user may not open alike.
+PortFailure DescribeOpenError(const QString& name, QSerialPort::SerialPortError error,
+                              const QString& detail)
+{
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+        return {PortFailure::Kind::Absent, detail};
+    case QSerialPort::PermissionError: {
+        const QFileInfo device(name);
+        if (device.exists() && !(device.isReadable() && device.isWritable()))
+            return {PortFailure::Kind::Denied, detail};
+        return {PortFailure::Kind::Busy, detail};
+    }
+    case QSerialPort::OpenError:
+        return {PortFailure::Kind::Busy, detail};
+    default:
+        return {PortFailure::Kind::Other, detail};
+    }
+}
+
+} // namespace
 
 SerialPortAdapter::SerialPortAdapter(QObject* parent) : QObject(parent)
 {
@@ -31,8 +55,11 @@ bool SerialPortAdapter::open(const QString& portName)
     m_port.setParity(QSerialPort::NoParity);
     m_port.setStopBits(QSerialPort::OneStop);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
-    if (!m_port.open(QIODevice::ReadWrite))
+    m_failure = {};
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        m_failure = DescribeOpenError(portName, m_port.error(), m_port.errorString());
         return false;
+    }
     // Pseudo-terminals and some adapters refuse the modem lines; the port works without them.
     m_port.setDataTerminalReady(true);
     m_port.setRequestToSend(true);

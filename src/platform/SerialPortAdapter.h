@@ -21,6 +21,7 @@ public:
     void close() override;
     bool isOpen() const override { return m_port.isOpen(); }
     bool write(QByteArrayView bytes) override;
+    PortFailure openFailure() const override { return m_failure; }
 
     // Waits up to `msecs` for written bytes to leave, as before the program ends.
     void drain(int msecs);
@@ -37,6 +38,7 @@ private:
     void handleError(QSerialPort::SerialPortError error);
 
     QSerialPort m_port;
+    PortFailure m_failure;
 };
 
 } // namespace aec

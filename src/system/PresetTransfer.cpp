@@ -94,7 +94,12 @@ void PresetTransfer::receive(QByteArrayView bytes)
 
 void PresetTransfer::lineLost(const QString& reason)
 {
-    if (m_step != Step::Idle && m_step != Step::Done)
+    if (m_step == Step::Idle || m_step == Step::Done)
+        return;
+    // A network port opens as its connection starts; a refusal comes later, as a loss.
+    if (!m_answered && m_line.openFailure().kind != PortFailure::Kind::None)
+        finish(QStringLiteral("cannot open %1: %2").arg(m_port, reason));
+    else
         finish(QStringLiteral("the line to %1 was lost: %2").arg(m_port, reason));
 }
 

@@ -1,16 +1,21 @@
-// aecctl against a simulated processor: apply and dump over a pseudo-terminal, with the
-// processor in this process (so its memory can be read) or as the processor-sim program.
+// aecctl against a simulated processor: apply and dump over a pseudo-terminal or a TCP port,
+// with the processor in this process (so its memory can be read) or as the processor-sim
+// program.
 #include "core/BlockLayout.h"
 #include "sim/SimulatorHost.h"
 #include "support/EventLoop.h"
 #include "system/PresetFormat.h"
+#include "system/PresetJson.h"
+#include "system/PresetPages.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QProcess>
+#include <QTcpServer>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <random>
 
 namespace aec {
@@ -134,6 +139,40 @@ TEST_F(AecctlDevice, ApplyToAProcessorThatDropsWritesListsWhatDiffers)
     EXPECT_FALSE(applied.out.contains("music.eq.5")) << "the other blocks took their values";
 }
 
+// processor-sim on a TCP port of the loopback, as a processor behind a serial-to-network
+// server: a preset applied over the network is what a dump over the network reads back.
+TEST_F(AecctlDevice, ApplyAndDumpReachProcessorSimOnTheNetwork)
+{
+    QProcess simulator;
+    simulator.start(QStringLiteral(PROCESSOR_SIM_PATH), {"--tcp", "0"});
+    ASSERT_TRUE(RunUntil([&] { return simulator.canReadLine(); }, 10000));
+    const QString port = QString::fromUtf8(simulator.readLine()).trimmed();
+    ASSERT_TRUE(port.startsWith("tcp://127.0.0.1:")) << port.toStdString();
+
+    const QString preset = TEST_DATA_DIR "/presets/room-a.json";
+    const Result applied = Aecctl({"apply", preset, "--port", port});
+    EXPECT_EQ(applied.exit, 0) << applied.out.toStdString() << applied.err.toStdString();
+    EXPECT_TRUE(applied.out.contains("the processor holds")) << applied.out.toStdString();
+
+    const Result dumped = Aecctl({"dump", "--port", port, "-o", dir.filePath("net.json")});
+    simulator.terminate();
+    simulator.waitForFinished(5000);
+    ASSERT_EQ(dumped.exit, 0) << dumped.err.toStdString();
+    QFile sent(preset);
+    ASSERT_TRUE(sent.open(QIODevice::ReadOnly));
+    const PresetJson::DecodeResult wanted = PresetJson::Decode(sent.readAll());
+    const PresetJson::DecodeResult read = PresetJson::Decode(contents("net.json"));
+    ASSERT_TRUE(wanted.ok && read.ok) << read.detail.toStdString();
+    EXPECT_GT(read.values.size(), wanted.values.size()) << "the whole processor, not the file";
+    for (const DeviceValue& v : wanted.values) {
+        const auto found =
+            std::find_if(read.values.begin(), read.values.end(),
+                         [&](const DeviceValue& r) { return r.address == v.address; });
+        ASSERT_NE(found, read.values.end()) << ParameterKey(v.address).toStdString();
+        EXPECT_EQ(found->value, v.value) << ParameterKey(v.address).toStdString();
+    }
+}
+
 TEST_F(AecctlDevice, NoProcessorOrNoPortEndsWithACleanError)
 {
     sim::FaultPlan silent;
@@ -150,6 +189,16 @@ TEST_F(AecctlDevice, NoProcessorOrNoPortEndsWithACleanError)
         Aecctl({"dump", "--port", dir.filePath("ttyNothing"), "-o", dir.filePath("x.json")});
     EXPECT_EQ(missing.exit, 1);
     EXPECT_TRUE(missing.err.contains("cannot open")) << missing.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("x.json")));
+
+    // A network port nobody listens on: the refused connection, named as such.
+    QTcpServer probe;
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+    const QString refusing = QStringLiteral("tcp://127.0.0.1:%1").arg(probe.serverPort());
+    probe.close();
+    const Result refused = Aecctl({"dump", "--port", refusing, "-o", dir.filePath("x.json")});
+    EXPECT_EQ(refused.exit, 1);
+    EXPECT_TRUE(refused.err.contains("cannot open " + refusing)) << refused.err.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath("x.json")));
 
     // Values a processor cannot hold are refused before anything is sent.

@@ -83,7 +83,8 @@ TEST_F(AecctlFiles, EveryCommandExplainsItselfAndAWrongUseExitsTwo)
          preset, "-o", temp("o.json")},
         {"export-eq", preset, "--page", "volumes"},
         {"dump", "--port", "/dev/null"},
-        {"apply", preset, "--port", "tcp://192.0.2.1:5000"},
+        {"apply", preset, "--port", "tcp://192.0.2.1"},
+        {"dump", "--port", "tcp://:5000", "-o", temp("o.json")},
     };
     for (const QStringList& arguments : wrong) {
         const Result r = Aecctl(arguments);

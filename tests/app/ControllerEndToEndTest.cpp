@@ -6,6 +6,7 @@
 #include "editing/ui/EditingWing.h"
 #include "link/ui/TForm3.h"
 #include "sim/SimulatorHost.h"
+#include "sim/TcpSimulatorHost.h"
 #include "support/EventLoop.h"
 #include "support/RecordingMessages.h"
 
@@ -13,7 +14,9 @@
 
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
+#include <algorithm>
 #include <ctime>
 #include <memory>
 
@@ -28,13 +31,20 @@ constexpr int LinkTimeoutMs = 20000; // a load takes about seven seconds
 class ControllerEndToEnd : public ::testing::Test
 {
 protected:
-    void startWith(sim::FaultPlan faults)
+    void startWith(sim::FaultPlan faults, bool reconnect = true)
     {
-        host = std::make_unique<sim::SimulatorHost>(faults);
+        startOn(std::make_unique<sim::SimulatorHost>(faults), reconnect);
+    }
+
+    void startOn(std::unique_ptr<sim::ProcessorHost> processorHost, bool reconnect = true)
+    {
+        host = std::move(processorHost);
         ASSERT_TRUE(host->start()) << host->errorString().toStdString();
         ControllerOptions options;
         options.ports = {host->portPath()};
+        options.reconnect = reconnect;
         controller = std::make_unique<Controller>(options, &messages);
+        QObject::connect(&session(), &LinkSession::onlineRefreshRequested, [this] { ++loads; });
         controller->start();
     }
 
@@ -84,9 +94,18 @@ protected:
         host.reset();
     }
 
+    // Whether a message box told of a lost or failed link.
+    bool toldOffline() const
+    {
+        return std::any_of(
+            messages.shown.begin(), messages.shown.end(),
+            [](const BilingualText& text) { return text.english == QStringLiteral("Off Line!"); });
+    }
+
     test::RecordingMessages messages;
-    std::unique_ptr<sim::SimulatorHost> host;
+    std::unique_ptr<sim::ProcessorHost> host;
     std::unique_ptr<Controller> controller;
+    int loads = 0;
 };
 
 TEST_F(ControllerEndToEnd, FirstShowingStartsTheSearchAndTheLinkLoadsEditsAndUnlinks)
@@ -102,6 +121,16 @@ TEST_F(ControllerEndToEnd, FirstShowingStartsTheSearchAndTheLinkLoadsEditsAndUnl
     EXPECT_EQ(controller->texts().ModeNames[0], QString::fromLatin1(memory().mode(0).name));
     EXPECT_EQ(controller->texts().DeviceIdentity, QStringLiteral("51A3160B"));
     EXPECT_FALSE(session().isDialogVisible());
+
+    // Idle, the timers wake the program for the keep-alive about once a second, not fifty
+    // and a hundred times.
+    const int wakeUps = controller->link().holdWakeUps();
+    const int frames = host->processor().framesReceived();
+    RunFor(3000);
+    EXPECT_LT(controller->link().holdWakeUps() - wakeUps, 12);
+    EXPECT_GE(host->processor().framesReceived() - frames, 2) << "keep-alives go on";
+    EXPECT_FALSE(controller->mainWindow().ticking());
+    EXPECT_TRUE(session().isOnline());
 
     controller->model().SetParameter(MakeAddress(2, 11), 1000);
     EXPECT_TRUE(RunUntil([this] { return memory().value(2, 11) == 1000; }, 2000));
@@ -155,7 +184,7 @@ TEST_F(ControllerEndToEnd, ProcessorThatFallsSilentIsDeclaredLostWithinFiveSecon
 {
     sim::FaultPlan faults;
     faults.stopAfterFrames = 86; // link request, the 82 requests of a load, three keep-alives
-    startWith(faults);
+    startWith(faults, false);
     ASSERT_TRUE(linkOnline());
     ASSERT_TRUE(RunUntil([this] { return host->processor().framesReceived() >= 86; }, 10000));
     QElapsedTimer silence;
@@ -171,7 +200,7 @@ TEST_F(ControllerEndToEnd, HungUpLineGoesOfflineWithoutSpinning)
 {
     sim::FaultPlan faults;
     faults.hangUpAfterFrames = 86;
-    startWith(faults);
+    startWith(faults, false);
     ASSERT_TRUE(linkOnline());
     ASSERT_TRUE(RunUntil([this] { return host->isHungUp(); }, 10000));
     const std::clock_t cpuBefore = std::clock();
@@ -278,6 +307,59 @@ TEST_F(ControllerEndToEnd, LinkButtonEndsTheLinkAndStartsItAgain)
     session().LinkBtnClick();
     ASSERT_TRUE(linkOnline());
     EXPECT_EQ(controller->model().store.at(4, 0), 77);
+}
+
+// The processor's port goes away for three seconds and comes back at the same path, a
+// symbolic link pointing at a new pseudo-terminal (as /dev/serial/by-id does at a USB adapter
+// plugged in again): linked and loaded again without a click.
+TEST_F(ControllerEndToEnd, PortBackAtTheSamePathAfterThreeSecondsIsLinkedAndLoadedAgainByItself)
+{
+    QTemporaryDir dir;
+    auto pty = std::make_unique<sim::SimulatorHost>();
+    pty->setLinkPath(dir.filePath(QStringLiteral("usb-processor")));
+    startOn(std::move(pty));
+    ASSERT_TRUE(linkOnline());
+    // The settings' source and modified mark come first, the port and identity last.
+    const QString title = controller->mainWindow().windowTitle();
+    EXPECT_TRUE(title.startsWith(QStringLiteral("Mode "))) << title.toStdString();
+    EXPECT_TRUE(title.endsWith(QStringLiteral("[*] — Audio Effect Contrller - %1 - 51A3160B")
+                                   .arg(host->portPath())))
+        << title.toStdString();
+
+    host->hangUp();
+    RunFor(3000);
+    memory().setValue(4, 0, 77);
+    ASSERT_TRUE(host->reopen());
+    ASSERT_TRUE(RunUntil([this] { return loads == 2; }, 30000)) << "linked again by itself";
+    EXPECT_TRUE(session().isOnline());
+    EXPECT_EQ(controller->model().store.at(4, 0), 77);
+    EXPECT_TRUE(storeMatchesProcessor());
+    const int frames = host->processor().framesReceived();
+    EXPECT_TRUE(RunUntil([&] { return host->processor().framesReceived() >= frames + 2; }, 6000))
+        << "keep-alives go on";
+    EXPECT_FALSE(toldOffline());
+}
+
+// Over TCP on the loopback: the far end closes the connection and accepts again three
+// seconds later.
+TEST_F(ControllerEndToEnd, NetworkProcessorThatClosesAndAcceptsAgainIsLinkedAndLoadedAgain)
+{
+    startOn(std::make_unique<sim::TcpSimulatorHost>());
+    ASSERT_TRUE(linkOnline());
+    EXPECT_TRUE(storeMatchesProcessor());
+    const int online = host->processor().framesReceived();
+    EXPECT_TRUE(RunUntil([&] { return host->processor().framesReceived() >= online + 2; }, 6000))
+        << "keep-alives";
+
+    host->hangUp();
+    RunFor(3000);
+    memory().setValue(5, 4, 61);
+    ASSERT_TRUE(host->reopen());
+    ASSERT_TRUE(RunUntil([this] { return loads == 2; }, 30000)) << "linked again by itself";
+    EXPECT_EQ(controller->model().store.at(5, 4), 61);
+    EXPECT_TRUE(storeMatchesProcessor());
+    EXPECT_FALSE(toldOffline());
+    EXPECT_TRUE(controller->mainWindow().windowTitle().contains(host->portPath()));
 }
 
 // processor-sim as its own process, with a noisy line: an edit survives an unlink and a

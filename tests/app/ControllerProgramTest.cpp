@@ -1,6 +1,7 @@
 // audio-effect-controller as a process: its command line, and SIGTERM closing it the way a
 // person closes the window, so the processor is told that the controller leaves.
 #include "sim/SimulatorHost.h"
+#include "sim/TcpSimulatorHost.h"
 #include "support/EventLoop.h"
 
 #include <gtest/gtest.h>
@@ -29,13 +30,14 @@ TEST(ControllerProgram, HelpExplainsEveryOption)
     const QString help = QString::fromLocal8Bit(program.readAllStandardOutput());
     EXPECT_TRUE(help.contains(QStringLiteral("--port <PATH>"))) << help.toStdString();
     EXPECT_TRUE(help.contains(QStringLiteral("--demo")));
+    EXPECT_TRUE(help.contains(QStringLiteral("tcp://HOST:PORT")));
     EXPECT_EQ(program.exitCode(), 0);
 }
 
-TEST(ControllerProgram, SigtermWhileOnlineUnlinksAndEndsCleanly)
+// Over a pseudo-terminal and over a TCP connection on the loopback alike.
+void LoadKeepAliveAndUnlinkOnSigterm(sim::ProcessorHost& host)
 {
-    sim::SimulatorHost host;
-    ASSERT_TRUE(host.start());
+    ASSERT_TRUE(host.start()) << host.errorString().toStdString();
     QProcess program;
     program.setProcessEnvironment(Offscreen());
     program.start(QStringLiteral(CONTROLLER_PATH), {QStringLiteral("--port"), host.portPath()});
@@ -45,12 +47,27 @@ TEST(ControllerProgram, SigtermWhileOnlineUnlinksAndEndsCleanly)
     const auto& processor = host.processor();
     ASSERT_TRUE(RunUntil([&] { return processor.framesReceived() >= 84; }, 30000));
     ASSERT_TRUE(processor.isLinked());
+    // Keep-alives, one a second.
+    const int online = processor.framesReceived();
+    ASSERT_TRUE(RunUntil([&] { return processor.framesReceived() >= online + 2; }, 5000));
 
     program.terminate();
     ASSERT_TRUE(RunUntil([&] { return program.state() == QProcess::NotRunning; }, 10000));
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), 0) << program.readAllStandardError().toStdString();
     EXPECT_TRUE(RunUntil([&] { return !processor.isLinked(); }, 2000));
+}
+
+TEST(ControllerProgram, SigtermWhileOnlineUnlinksAndEndsCleanly)
+{
+    sim::SimulatorHost host;
+    LoadKeepAliveAndUnlinkOnSigterm(host);
+}
+
+TEST(ControllerProgram, ProcessorOnTheNetworkLoadsKeepsAliveAndIsUnlinkedOnSigterm)
+{
+    sim::TcpSimulatorHost host;
+    LoadKeepAliveAndUnlinkOnSigterm(host);
 }
 
 } // namespace

@@ -60,30 +60,42 @@ public:
 
     void addProcessorPort(const QString& name, sim::SimulatedProcessor& processor)
     {
-        m_ports.insert(name, Port{Kind::Processor, &processor});
+        m_ports.insert(name, Port{Kind::Processor, &processor, {}});
         QObject::connect(&processor, &sim::SimulatedProcessor::transmitted,
                          [this, name](const QByteArray& bytes) {
                              if (m_open && m_current == name && !answersLost)
                                  m_pending += bytes;
                          });
     }
-    void addSilentPort(const QString& name) { m_ports.insert(name, Port{Kind::Silent, nullptr}); }
-    void addUnopenablePort(const QString& name)
+    void addSilentPort(const QString& name)
     {
-        m_ports.insert(name, Port{Kind::Unopenable, nullptr});
+        m_ports.insert(name, Port{Kind::Silent, nullptr, {}});
+    }
+    // A port that cannot be opened, for the reason given.
+    void addUnopenablePort(const QString& name,
+                           PortFailure failure = {PortFailure::Kind::Other, QStringLiteral("I/O")})
+    {
+        m_ports.insert(name, Port{Kind::Unopenable, nullptr, failure});
     }
 
     bool open(const QString& name) override
     {
         openAttempts.append(name);
+        m_failure = {};
         const auto it = m_ports.constFind(name);
-        if (m_open || it == m_ports.constEnd() || it->kind == Kind::Unopenable ||
-            unplugged.contains(name))
+        if (m_open || it == m_ports.constEnd() || unplugged.contains(name)) {
+            m_failure = {PortFailure::Kind::Absent, QStringLiteral("No such file or directory")};
             return false;
+        }
+        if (it->kind == Kind::Unopenable) {
+            m_failure = it->failure;
+            return false;
+        }
         m_open = true;
         m_current = name;
         return true;
     }
+    PortFailure openFailure() const override { return m_failure; }
     void close() override
     {
         m_open = false;
@@ -138,11 +150,13 @@ private:
     {
         Kind kind = Kind::Silent;
         sim::SimulatedProcessor* processor = nullptr;
+        PortFailure failure;
     };
 
     QMap<QString, Port> m_ports;
     QString m_current;
     bool m_open = false;
+    PortFailure m_failure;
     QByteArray m_pending;
 };
 

@@ -151,6 +151,146 @@ TEST_F(LinkSessionSendTest, EditAfterUnlinkingIsStoredOnly)
     EXPECT_THAT(line.framesSince(mark), IsEmpty());
 }
 
+// ---- A HoldTimer that sleeps through idle ticks
+// ---------------------------------------------------
+
+// A session online at its own processor, driven through a script by one of two owners: one
+// that runs every 20 ms tick, one that sleeps through the ticks that only count, as the link
+// holder does. Frames are stamped with the tick they were written in.
+struct HoldRig
+{
+    ParameterModel model;
+    DeviceTexts texts;
+    DiagnosticLog log;
+    sim::SimulatedProcessor processor;
+    FakeSerialLine line;
+    FakeMessages messages;
+    LinkSession session{model, texts, line, messages, log};
+    bool sleeping = false;
+    int tick = 0;
+    int wakeUps = 0;
+    std::vector<TimedFrame> frames;
+    std::vector<std::pair<int, QString>> logLines; // with the tick they were written in
+
+    explicit HoldRig(bool sleepThroughIdleTicks) : sleeping(sleepThroughIdleTicks)
+    {
+        line.addProcessorPort(QStringLiteral("ttyUSB0"), processor);
+        session.setPortNames({QStringLiteral("ttyUSB0")});
+        session.LinkBtnClick();
+        for (int i = 0; i < 5 && session.isTimerActive(LinkSession::Timer1); ++i) {
+            line.deliverTo(session);
+            session.Timer1Timer();
+        }
+        for (int i = 0; i < 200 && session.isTimerActive(LinkSession::Timer2); ++i) {
+            line.deliverTo(session);
+            session.Timer2Timer();
+        }
+        log.clear();
+    }
+
+    void stamp(std::size_t since, int at)
+    {
+        for (const std::string& frame : line.framesSince(since))
+            frames.emplace_back(at, frame);
+        for (auto i = static_cast<qsizetype>(logLines.size()); i < log.lines().size(); ++i)
+            logLines.emplace_back(at, log.lines()[i]);
+    }
+
+    // Time passes up to the end of tick `target`; answers arrive right after the tick that
+    // caused them, as an input between two ticks.
+    void advanceTo(int target)
+    {
+        while (tick < target && session.isTimerActive(LinkSession::HoldTimer)) {
+            line.deliverTo(session);
+            const int ticks = sleeping ? session.holdTicksUntilWork() : 1;
+            if (tick + ticks > target) {
+                session.passHoldTicks(target - tick); // an input comes before the tick that acts
+                tick = target;
+                return;
+            }
+            const std::size_t before = line.writes.size();
+            session.HoldTimerTicks(ticks);
+            ++wakeUps;
+            tick += ticks;
+            stamp(before, tick);
+        }
+    }
+
+    template <typename Input> void at(int when, Input input)
+    {
+        advanceTo(when);
+        line.deliverTo(session);
+        const std::size_t before = line.writes.size();
+        input();
+        stamp(before, when);
+    }
+};
+
+void RunHoldScript(HoldRig& rig)
+{
+    rig.at(130, [&] { rig.model.SetParameter(MicGain, 500); });
+    rig.at(260, [&] {
+        for (int i = 0; i < 5; ++i)
+            rig.model.set(static_cast<ParamAddress>(MicBand1 + i), 40 + i, Origin::Person, nullptr,
+                          true);
+    });
+    rig.at(300, [&] { rig.session.StoreMode(2, "Duet"); });
+    // A frame start whose frame never comes is dropped once the line has been quiet.
+    rig.at(350, [&] { rig.session.ComPortRxChar(QByteArray::fromHex("F5B10AB7")); });
+    rig.at(420, [&] { rig.line.answersLost = true; });
+    rig.advanceTo(1200);
+}
+
+TEST_F(LinkSessionSendTest, SleepingThroughTicksThatOnlyCountChangesNoFrameNorTheTickItGoesIn)
+{
+    HoldRig everyTick(false);
+    HoldRig sleeping(true);
+    ASSERT_TRUE(everyTick.session.isOnline());
+    ASSERT_TRUE(sleeping.session.isOnline());
+    RunHoldScript(everyTick);
+    RunHoldScript(sleeping);
+
+    EXPECT_EQ(sleeping.frames, everyTick.frames);
+    EXPECT_EQ(sleeping.messages.informed, everyTick.messages.informed);
+    EXPECT_EQ(sleeping.logLines, everyTick.logLines);
+    EXPECT_EQ(sleeping.session.receiver().abandonedStartCount(), 1);
+    // Keep-alives, the edits and their answers, the store, the loss: all of them happened.
+    EXPECT_EQ(everyTick.messages.informed,
+              (QList<BilingualText>{SaveSuccessMessage, LinkLostMessage}));
+    EXPECT_THAT(everyTick.frames, ::testing::Contains(TimedFrame{50, KeepAliveFrame}));
+    EXPECT_THAT(everyTick.frames, ::testing::Contains(TimedFrame{180, KeepAliveFrame}));
+    EXPECT_FALSE(sleeping.session.isTimerActive(HoldTimer));
+    // About fifty ticks become one wake-up while idle.
+    EXPECT_GT(everyTick.wakeUps, 700);
+    EXPECT_LT(sleeping.wakeUps, 60);
+}
+
+TEST_F(LinkSessionSendTest, IdleLinkPlansItsNextTickAtTheKeepAliveAndWorkBringsItNearer)
+{
+    ASSERT_TRUE(linkOnline());
+    run(HoldTimer, 50); // a keep-alive just went out and was answered
+    line.deliverTo(session);
+    EXPECT_EQ(session.holdTicksUntilWork(), 50);
+    session.passHoldTicks(48);
+    EXPECT_EQ(session.holdTicksUntilWork(), 2);
+    EXPECT_THAT(runLogged(HoldTimer, 2), ElementsAre(TimedFrame{2, KeepAliveFrame}));
+
+    // Ticks slept through before an edit count for nothing: the edit starts the second again.
+    line.deliverTo(session);
+    model.SetParameter(MicGain, 700);
+    session.passHoldTicks(30);
+    EXPECT_EQ(session.holdTicksUntilWork(), 50);
+
+    paced(MicBand1, 1);
+    paced(MicBand1Frequency, 2);
+    EXPECT_EQ(session.holdTicksUntilWork(), 50) << "the queue waits for an acknowledgement";
+    line.deliverTo(session);
+    EXPECT_EQ(session.holdTicksUntilWork(), 1) << "acknowledged: the queued frame goes next";
+    run(HoldTimer, 2);
+    session.ComPortRxChar(QByteArray::fromHex("EE"));
+    EXPECT_EQ(session.holdTicksUntilWork(), 1) << "half an acknowledgement waits on every tick";
+}
+
 // ---- Mode recall and store ----------------------------------------------------------------------
 
 TEST_F(LinkSessionModeTest, RecallShowsLoadingAndItsAcknowledgementReloadsTheRecalledMode)

@@ -369,5 +369,40 @@ TEST(SimulatedProcessorFaults, LateAnswersArriveInOrderAfterTheDelay)
     EXPECT_EQ(out.mid(13, 6), Hex("F5B1FEB70000"));
 }
 
+// At the rate asked, on real timers: the limits are generous.
+TEST(SimulatedProcessorFaults, FloodBeginsWithTheFirstKeepAliveAndCarriesWellFormedFramesOnly)
+{
+    FaultPlan faults;
+    faults.floodBytesPerSecond = 20000;
+    SimulatedProcessor processor(faults);
+    Controller controller;
+    QByteArray out;
+    QObject::connect(&processor, &SimulatedProcessor::transmitted, [&](const QByteArray& b) {
+        out += b;
+        controller.receiver.receive(b);
+    });
+    const auto runFor = [](int ms) {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < ms)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    };
+    processor.receive(Hex("F5B106B71E3011000B"));
+    runFor(150);
+    EXPECT_EQ(out, Hex("EEBB") + Hex("F5B108B71E4051A3160B1F")) << "no flood before online";
+
+    processor.receive(Hex("F5B106B71E30660060"));
+    QElapsedTimer clock;
+    clock.start();
+    while (out.size() < 6000 && clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    EXPECT_GE(out.size(), 6000);
+    EXPECT_EQ(controller.applier.checksumErrorCount(), 0);
+    EXPECT_EQ(controller.receiver.noiseRunCount(), 0);
+    EXPECT_EQ(controller.receiver.abandonedStartCount(), 0);
+    EXPECT_GT(controller.receiver.framesReceived(), 300);
+    EXPECT_EQ(controller.store.at(5, 0), processor.memory().value(5, 0));
+}
+
 } // namespace
 } // namespace aec::sim

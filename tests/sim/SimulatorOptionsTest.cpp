@@ -44,6 +44,20 @@ TEST(SimulatorOptions, ReadsEveryFaultAndCode)
     EXPECT_EQ(memory.identity, QByteArray::fromHex("00FF10AA"));
 }
 
+TEST(SimulatorOptions, ReadsTheLineToAnswerOn)
+{
+    QString error;
+    auto options = Parse({"--tcp", "65535", "--reopen-after", "3000", "--flood", "11520"}, &error);
+    ASSERT_TRUE(options) << error.toStdString();
+    EXPECT_EQ(options->faults.floodBytesPerSecond, 11520);
+    EXPECT_EQ(options->tcpPort, 65535);
+    EXPECT_EQ(options->reopenAfterMs, 3000);
+    options = Parse({"--link", "/tmp/x/processor"}, &error);
+    ASSERT_TRUE(options) << error.toStdString();
+    EXPECT_EQ(options->tcpPort, -1) << "a pseudo-terminal unless asked";
+    EXPECT_EQ(options->linkPath, QStringLiteral("/tmp/x/processor"));
+}
+
 TEST(SimulatorOptions, NoOptionsMeansAWellBehavedProcessor)
 {
     QString error;
@@ -54,10 +68,20 @@ TEST(SimulatorOptions, NoOptionsMeansAWellBehavedProcessor)
 
 TEST(SimulatorOptions, RefusesValuesOutOfRangeNamingTheOption)
 {
-    const QStringList bad[] = {
-        {"--drop-acks", "1.5"},  {"--garbage", "-0.1"},      {"--stop-after", "x"},
-        {"--delay", "-5"},       {"--panel-code", "12a4"},   {"--password", "12345"},
-        {"--identity", "12345"}, {"--identity", "zz00zz00"}, {"--ignore-writes", "-1"}};
+    const QStringList bad[] = {{"--drop-acks", "1.5"},
+                               {"--garbage", "-0.1"},
+                               {"--stop-after", "x"},
+                               {"--delay", "-5"},
+                               {"--panel-code", "12a4"},
+                               {"--password", "12345"},
+                               {"--identity", "12345"},
+                               {"--identity", "zz00zz00"},
+                               {"--tcp", "65536"},
+                               {"--tcp", "-1"},
+                               {"--reopen-after", "-1"},
+                               {"--flood", "-1"},
+                               {"--ignore-writes", "-1"},
+                               {"--link", "/tmp/p", "--tcp", "4001"}};
     for (const QStringList& arguments : bad) {
         QString error;
         EXPECT_FALSE(Parse(arguments, &error)) << arguments.join(' ').toStdString();

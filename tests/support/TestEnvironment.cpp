@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtGlobal>
 
 namespace aec::test {
@@ -18,6 +19,10 @@ void PrepareEnvironment()
                                        QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir));
     }
+    // Settings the tests write (and the programs they start read) stay away from the user's
+    // and from other test processes; the folder goes when the process ends.
+    static QTemporaryDir config(QDir::tempPath() + QStringLiteral("/aec-test-config-XXXXXX"));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
 }
 
 } // namespace aec::test

@@ -1,7 +1,8 @@
 #include "app/ctl/DeviceCommands.h"
 
 #include "app/ctl/PresetArguments.h"
-#include "platform/SerialPortAdapter.h"
+#include "platform/LinkPort.h"
+#include "platform/TcpLineAdapter.h"
 #include "platform/TerminationSignals.h"
 #include "system/PresetFormat.h"
 #include "system/PresetPages.h"
@@ -16,15 +17,15 @@ namespace {
 
 const QString PortHelp =
     QStringLiteral("The processor's port, as the window takes it: a device path such as "
-                   "/dev/ttyUSB0 or a pseudo-terminal of processor-sim.");
+                   "/dev/ttyUSB0 or a pseudo-terminal of processor-sim, or tcp://HOST:PORT for "
+                   "a processor behind a serial-to-network server.");
 
-// A port the window could take but this build cannot reach.
-bool Reachable(const QString& port, Console& console)
+// A network address that cannot be read is a wrong use, not a processor that failed.
+bool Readable(const QString& port, Console& console)
 {
-    if (port.startsWith(QLatin1String("tcp://"), Qt::CaseInsensitive)) {
-        UsageError(console, QStringLiteral("%1: this build reaches processors on serial ports "
-                                           "only; tcp:// needs the network link")
-                                .arg(port));
+    if (TcpLineAdapter::IsTcpName(port) && !TcpLineAdapter::ParseName(port)) {
+        UsageError(console,
+                   QStringLiteral("%1: not a network address; write tcp://HOST:PORT").arg(port));
         return false;
     }
     return true;
@@ -32,15 +33,15 @@ bool Reachable(const QString& port, Console& console)
 
 // Runs a job on the processor behind `port` until it ends; an interrupt (SIGINT, SIGTERM)
 // ends it too, unlinking the processor first.
-bool Run(PresetTransfer& transfer, SerialPortAdapter& line, Console& console,
+bool Run(PresetTransfer& transfer, LinkPort& line, Console& console,
          const std::function<void()>& start)
 {
     TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &transfer,
                      [&] { transfer.abort(QStringLiteral("interrupted")); });
-    QObject::connect(&line, &SerialPortAdapter::bytesReceived, &transfer,
+    QObject::connect(&line, &LinkPort::bytesReceived, &transfer,
                      [&](const QByteArray& bytes) { transfer.receive(bytes); });
-    QObject::connect(&line, &SerialPortAdapter::lineLost, &transfer, &PresetTransfer::lineLost);
+    QObject::connect(&line, &LinkPort::lineLost, &transfer, &PresetTransfer::lineLost);
     QObject::connect(&transfer, &PresetTransfer::progress, &transfer, [&](const QString& step) {
         console.err << "aecctl " << console.command << ": " << step << Qt::endl;
     });
@@ -83,10 +84,10 @@ int Dump(const QStringList& arguments, Console& console)
     const auto format = OutputFormat(parser.value(output), console);
     if (!format)
         return Exit::Usage;
-    if (!Reachable(parser.value(port), console))
+    if (!Readable(parser.value(port), console))
         return Exit::Usage;
 
-    SerialPortAdapter line;
+    LinkPort line;
     PresetTransfer transfer(line);
     if (!Run(transfer, line, console, [&] { transfer.startDump(parser.value(port)); }))
         return Exit::Refused;
@@ -113,7 +114,7 @@ int Apply(const QStringList& arguments, Console& console)
         return *done;
     if (!parser.isSet(port))
         return UsageError(console, QStringLiteral("--port is needed"));
-    if (!Reachable(parser.value(port), console))
+    if (!Readable(parser.value(port), console))
         return Exit::Usage;
     const QString file = parser.positionalArguments().constFirst();
     const auto values = LoadPreset(file, console);
@@ -129,7 +130,7 @@ int Apply(const QStringList& arguments, Console& console)
         return Exit::Refused;
     }
 
-    SerialPortAdapter line;
+    LinkPort line;
     PresetTransfer transfer(line);
     if (!Run(transfer, line, console, [&] { transfer.startApply(parser.value(port), *values); }))
         return Exit::Refused;

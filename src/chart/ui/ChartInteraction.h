@@ -34,6 +34,11 @@ public:
     void ApplyDrag();
     // The main window's 10 ms tick: nothing while a drag runs.
     void tick();
+    // Whether a drag runs or left steps that the tick has yet to apply.
+    bool needsTicks() const
+    {
+        return DragFreqIndex != AppliedFreqIndex || DragGainIndex != AppliedGainIndex;
+    }
 
     int LastDragMarker = 0;
     double DragFreqIndex = 0;

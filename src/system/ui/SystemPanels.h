@@ -21,7 +21,7 @@ QWidget* BuildQuickRecallGroup(QWidget* parent, Binder& binder);
 QWidget* BuildPanelLockGroup(QWidget* parent, Binder& binder);
 // "System setting" tab: user or manager mode with the system password, and its change.
 QWidget* BuildManagerGroup(QWidget* parent, Binder& binder);
-// The system page: the device identity and the remote control switch.
+// The system page: the device identity, the remote control switch and the link's settings.
 QWidget* BuildSystemSheet(QWidget* parent, Binder& binder);
 // The remote control switch.
 QWidget* BuildRemoteGroup(QWidget* parent, Binder& binder);
