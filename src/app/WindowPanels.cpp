@@ -3,6 +3,7 @@
 #include "chart/ui/ResponseChart.h"
 #include "editing/ui/EditingWing.h"
 #include "system/CaptionTable.h"
+#include "system/ui/LinkGroup.h"
 #include "system/ui/SystemPanels.h"
 #include "widgets/Captions.h"
 #include "widgets/ControlTags.h"
@@ -128,6 +129,7 @@ QWidget* BuildSidePanel(QWidget* parent, EditingWing& wing, Binder& binder)
     wing.volumeChannels()->setParent(volume);
     volumeLayout->addWidget(wing.volumeChannels());
     volumeLayout->addWidget(BuildQuickRecallGroup(volume, binder));
+    volumeLayout->addWidget(BuildLinkGroup(volume));
     volumeLayout->addStretch();
     tabs->addTab(volume, QStringLiteral("Main Volume"));
 

@@ -105,7 +105,7 @@ TEST_F(LinkSettings, NetworkAddressJoinsThePortListAndABadOneIsMarkedKeptAndNeve
     EXPECT_TRUE(LinkPreferences().networkPort().isEmpty());
 }
 
-TEST_F(LinkSettings, ConsoleOpensFromTheSystemPageButtonAndF12AndIsMadeOnlyThen)
+TEST_F(LinkSettings, ConsoleOpensFromItsButtonAndF12AndIsMadeOnlyThen)
 {
     auto controller = make();
     LinkTools& tools = controller->linkTools();

@@ -21,19 +21,19 @@ QWidget* BuildLinkGroup(QWidget* parent)
 
     auto* reconnect = new QCheckBox(group);
     reconnect->setObjectName(QStringLiteral("AutoReconnectBox"));
-    SetCaptions(reconnect, {QStringLiteral("断线或未找到设备时自动重新连接"),
-                            QStringLiteral("Reconnect by itself after a loss or a failed search")});
+    SetCaptions(reconnect, {QStringLiteral("自动重新连接"), QStringLiteral("Reconnect by itself")});
     grid->addWidget(reconnect, 0, 0, 1, 2);
 
     auto* networkLabel = new QLabel(group);
     networkLabel->setObjectName(QStringLiteral("NetworkPortLabel"));
-    SetCaptions(networkLabel, {QStringLiteral("网络设备:"), QStringLiteral("On the network:")});
+    SetCaptions(networkLabel, {QStringLiteral("网络设备:"), QStringLiteral("Network:")});
     grid->addWidget(networkLabel, 1, 0);
     auto* network = new QLineEdit(group);
     network->setObjectName(QStringLiteral("NetworkPortEdit"));
     network->setPlaceholderText(QStringLiteral("tcp://192.168.1.50:4001"));
     network->setClearButtonEnabled(true);
     grid->addWidget(network, 1, 1);
+    networkLabel->setBuddy(network); // names the edit for screen readers
 
     auto* console = new QPushButton(group);
     console->setObjectName(QStringLiteral("ConsoleBtn"));

@@ -2,7 +2,6 @@
 
 #include "core/ParameterTable.h"
 #include "system/ModeList.h"
-#include "system/ui/LinkGroup.h"
 #include "widgets/Binder.h"
 #include "widgets/ControlTags.h"
 #include "widgets/PageKit.h"
@@ -226,8 +225,7 @@ QWidget* BuildSystemSheet(QWidget* parent, Binder& binder)
     identity->setObjectName(QStringLiteral("DeviceIDLabel"));
     layout->addWidget(identity, 0, 1);
     layout->addWidget(BuildRemoteGroup(page, binder), 1, 0, 1, 2);
-    layout->addWidget(BuildLinkGroup(page), 2, 0, 1, 2);
-    layout->setRowStretch(3, 1);
+    layout->setRowStretch(2, 1);
     layout->setColumnStretch(2, 1);
     return page;
 }
