@@ -212,6 +212,41 @@ TEST_F(WindowLayout, EveryControlHasAnAccessibleNameOfItsOwnOnEveryPageInEitherL
                                     << problems.join(QLatin1Char('\n')).toStdString();
 }
 
+// A control reads as its parameter on the page shown, with its value as its pane shows it and
+// a two-state button's state; the names follow the page (MIC A or MIC B) and the language.
+TEST_F(WindowLayout, ControlsReadAsTheirParameterWithTheirValueAndState)
+{
+    ASSERT_TRUE(linkOnline());
+    window.show();
+    const auto read = [this](const char* name, QAccessible::Text text = QAccessible::Name) {
+        return QAccessible::queryAccessibleInterface(control<QWidget>(name))->text(text);
+    };
+    wing().pages().FormMusTabBtnClick(Tab::MicA);
+    EXPECT_EQ(read("MicEQGainBar3"), QStringLiteral("MIC A, EQ band 3, gain"));
+    EXPECT_EQ(read("MicEQGainBar3", QAccessible::Value),
+              control<QLineEdit>("MicGainEdit3")->text());
+    EXPECT_EQ(read("MicQEdit3"), QStringLiteral("MIC A, EQ band 3, Q"));
+    auto* list = control<QComboBox>("MicHPTypeBox");
+    EXPECT_EQ(read("MicHPTypeBox", QAccessible::Value), list->currentText());
+    EXPECT_NE(read("MicHPTypeBox"), list->currentText())
+        << "named by its parameter, not its choice";
+    wing().pages().FormMusTabBtnClick(Tab::MicB);
+    EXPECT_EQ(read("MicEQGainBar3"), QStringLiteral("MIC B, EQ band 3, gain"));
+
+    wing().pages().FormMusTabBtnClick(Tab::Effect);
+    auto* phase = control<QAbstractButton>("EchoEffPhaseBtn");
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(phase);
+    EXPECT_TRUE(button->state().checkable);
+    const bool before = button->state().checked;
+    phase->click();
+    EXPECT_NE(button->state().checked, before);
+
+    const QString english = read("EchoEffLevelBar");
+    window.SetCaptionLanguage(1);
+    EXPECT_NE(read("EchoEffLevelBar"), english);
+    EXPECT_FALSE(read("EchoEffLevelBar").contains(QStringLiteral("Echo"))) << "all in Chinese";
+}
+
 // The controls the Tab key reaches from a start, in order, until it comes round to the start;
 // stopping early (a control reached twice) leaves the last one out of the list.
 QList<QWidget*> TabChain(QWidget* start, bool* closed)

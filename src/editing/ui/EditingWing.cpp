@@ -52,6 +52,11 @@ EditingWing::EditingWing(ParameterModel& model, const Language& language, QWidge
     model.store.setInitialLowPassValues();
     m_focus->setCurrent(m_binder->find<EditBinding>(QStringLiteral("MusFreEdit1")));
 
+    // Screen readers hear the new language at once, not only after the next refresh.
+    connect(&language, &Language::changed, this, [this] {
+        m_binder->names().nameControls(m_model, m_language.isChinese(), AccessibleNames::AllBlocks);
+    });
+
     // Moving a slider with a value pane leaves no band edit for the wheel.
     for (Binding* binding : m_hub->bindings())
         if (auto* slider = qobject_cast<SliderBinding*>(binding);
