@@ -341,6 +341,28 @@ TEST_F(WindowLayout, TabWalksThePageInReadingOrderAndCtrlTabSwitchesPages)
               chain.indexOf(control<QWidget>("SysModeBtn1")))
         << "the volumes stand above the modes";
 
+    // Every other page and side tab goes round as well, in reading order.
+    auto* side = control<QTabWidget>("AdvPageControl1");
+    for (int sideTab = 0; sideTab < side->count(); ++sideTab) {
+        side->setCurrentIndex(sideTab);
+        for (int tab = 0; tab < 9; ++tab) {
+            wing().pages().FormMusTabBtnClick(static_cast<Tab>(tab));
+            settle();
+            const QList<QWidget*> round = TabChain(control<QToolButton>("FormMusTabBtn"), &closed);
+            SCOPED_TRACE(QStringLiteral("tab %1, side tab %2").arg(tab).arg(sideTab).toStdString());
+            QStringList walked;
+            for (QWidget* w : round)
+                walked << Named(w);
+            EXPECT_TRUE(closed) << "Tab stops going round after "
+                                << walked.mid(walked.size() - 5).join(' ').toStdString() << " then "
+                                << Named(QApplication::focusWidget()).toStdString();
+            EXPECT_EQ(ControlsTabSkips(window, round), QStringList());
+            EXPECT_EQ(StepsBackInReadingOrder(round, window), QStringList());
+        }
+    }
+    side->setCurrentIndex(0);
+    wing().pages().FormMusTabBtnClick(Tab::Music);
+
     // Ctrl+Tab and Ctrl+PgDown go to the next page, Ctrl+PgUp and Ctrl+Shift+Tab back, round
     // the row, from wherever the focus is.
     QWidget* edit = control<QWidget>("MusGainEdit3");

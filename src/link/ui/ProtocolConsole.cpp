@@ -105,6 +105,7 @@ void ProtocolConsole::buildControls()
 void ProtocolConsole::showCaptions()
 {
     setWindowTitle(m_language.pick(Title));
+    m_view->setAccessibleName(m_language.pick(Title)); // what a screen reader reads the frames as
     m_pause->setText(m_language.pick(PauseCaption));
     m_copy->setText(m_language.pick(CopyCaption));
     m_save->setText(m_language.pick(SaveCaption));

@@ -9,10 +9,8 @@
 #include "system/PresetFormat.h"
 
 #include <QAbstractButton>
-#include <QEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTableWidget>
 
@@ -32,14 +30,6 @@ const QString JsonFilter = QStringLiteral("JSON presets (*.json)");
 const QString AnyPresetFilter =
     QStringLiteral("Presets (*.json *.Nddt);;JSON presets (*.json);;All files (*)");
 
-// The list's cells are never edited by typing.
-class DiscardKeys : public QObject
-{
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::KeyPress; }
-};
-
 } // namespace
 
 PresetControls::PresetControls(QWidget* window, ParameterModel& model, PresetFolder folder,
@@ -49,8 +39,13 @@ PresetControls::PresetControls(QWidget* window, ParameterModel& model, PresetFol
       m_fileEdit(window->findChild<QLineEdit*>(QStringLiteral("FileEdit")))
 {
     if (m_list) {
-        m_list->installEventFilter(new DiscardKeys(this));
+        // The cells are never edited (no edit triggers); the arrows choose a preset, which names
+        // it in the edit as a click does, and the focus stays in the list.
         connect(m_list, &QTableWidget::cellClicked, this, [this](int row) { listClicked(row); });
+        connect(m_list, &QTableWidget::currentCellChanged, this, [this](int row) {
+            if (m_fileEdit && m_list->item(row, 1))
+                m_fileEdit->setText(m_list->item(row, 1)->text());
+        });
     }
     if (auto* load = window->findChild<QAbstractButton*>(QStringLiteral("RzBmpButton119")))
         connect(load, &QAbstractButton::clicked, this, &PresetControls::loadClicked);
@@ -73,6 +68,7 @@ void PresetControls::RefreshPresetList()
     m_names = m_folder.RefreshPresetList();
     if (!m_list)
         return;
+    const QSignalBlocker quiet(m_list); // filling the list names nothing
     m_list->setRowCount(static_cast<int>(m_names.size()));
     for (int k = 0; k < m_names.size(); ++k) {
         m_list->setItem(k, 0, new QTableWidgetItem(QString::number(k)));
@@ -120,10 +116,10 @@ bool PresetControls::saveBoth(const ParamStore& a, const ParamStore& b)
     if (!m_files)
         return false;
     const QString typed = typedName();
-    const QString suggested = m_folder.PresetFolderPath() + QLatin1Char('/') +
-                              (PresetFolder::IsValidNewName(typed) ? typed
-                                                                   : QStringLiteral("compare")) +
-                              QStringLiteral(".Nddt");
+    const QString suggested =
+        m_folder.PresetFolderPath() + QLatin1Char('/') +
+        (PresetFolder::IsValidNewName(typed) ? typed : QStringLiteral("compare")) +
+        QStringLiteral(".Nddt");
     const QString path = m_files->saveFile(SaveBothTitle, suggested, AnyPresetFilter);
     if (path.isEmpty())
         return false;
@@ -134,7 +130,8 @@ bool PresetControls::saveBoth(const ParamStore& a, const ParamStore& b)
         format == PresetFile::Format::Json ? QStringLiteral(".json") : QStringLiteral(".Nddt");
     const QString base = chosen.dir().filePath(
         PresetFile::FormatOfPath(path) ? chosen.completeBaseName() : chosen.fileName());
-    for (const auto& [letter, store] : {std::pair{QStringLiteral("-A"), &a}, {QStringLiteral("-B"), &b}}) {
+    for (const auto& [letter, store] :
+         {std::pair{QStringLiteral("-A"), &a}, {QStringLiteral("-B"), &b}}) {
         QString error;
         if (!PresetFile::Save(base + letter + extension, PresetFormat::ValuesOf(*store), format,
                               &error)) {

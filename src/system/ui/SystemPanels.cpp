@@ -52,6 +52,7 @@ QWidget* BuildPresetGroup(QWidget* parent)
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setTabKeyNavigation(false); // the arrows choose a preset; Tab leaves the list
     list->setMinimumHeight(90);
     grid->addWidget(list, 0, 0, 1, 2);
     grid->addWidget(PageKit::Label(group, QStringLiteral("Label126")), 1, 0);

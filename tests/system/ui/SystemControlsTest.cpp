@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace aec::test {
 namespace {
@@ -64,6 +65,14 @@ TEST_F(SystemControls, SavedPresetLoadsBackIntoTheStoreAndIsDownloadedToTheProce
     EXPECT_EQ(window.presets().PresetNames(), QStringList{QStringLiteral("Room A")});
     EXPECT_EQ(control<QTableWidget>("ValueListEditor1")->item(0, 1)->text(),
               QStringLiteral("Room A"));
+    // The arrows choose a listed preset and name it, as a click does; typing edits no cell.
+    save(QStringLiteral("Room B"));
+    auto* list = control<QTableWidget>("ValueListEditor1");
+    list->setCurrentCell(1, 1);
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_EQ(control<QLineEdit>("FileEdit")->text(), QStringLiteral("Room A"));
+    QTest::keyClick(list, Qt::Key_X);
+    EXPECT_EQ(list->item(1, 1)->text(), QStringLiteral("Room B"));
 
     model.store.at(2, 0) = 1;
     model.store.at(6, 40) = 2;
