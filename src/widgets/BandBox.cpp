@@ -2,6 +2,7 @@
 
 #include "widgets/ParamWidgets.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -56,6 +57,20 @@ BandBox::BandBox(const QString& boxName, const QString& scrollSliderName, int vi
         // Widening the columns changes the strip's width a layout pass later.
         connect(m_area->horizontalScrollBar(), &QScrollBar::rangeChanged, this,
                 [this] { scrollTo(m_slider->value()); });
+        // Tab into a column out of view scrolls the area by itself: the slider follows, and the
+        // area shows whole columns again.
+        connect(m_area->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int offset) {
+            const QWidget* focus = QApplication::focusWidget();
+            if (offset == m_slider->value() * m_columnWidth || !focus)
+                return;
+            for (int band = 0; band < m_columns.size(); ++band) {
+                if (m_columns[band]->isAncestorOf(focus)) {
+                    bringIntoView(band);
+                    scrollTo(m_slider->value());
+                    return;
+                }
+            }
+        });
     } else {
         m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     }
