@@ -5,16 +5,15 @@
 // many lines the console keeps.
 //   bench_console_flood [seconds]                      both runs, one after the other
 //   bench_console_flood --mode open|closed [seconds]   one run
+#include "OnlineController.h"
 #include "ProcessUsage.h"
 #include "app/Controller.h"
 #include "app/LinkTools.h"
-#include "core/MessageService.h"
 #include "link/ui/ProtocolConsole.h"
 #include "link/ui/TForm3.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -28,19 +27,7 @@
 
 namespace {
 
-class SilentMessages : public aec::MessageService
-{
-public:
-    void inform(const aec::BilingualText&) override {}
-    bool ask(const aec::BilingualText&) override { return true; }
-};
-
-void RunEventsFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
+using aec::bench::RunEventsFor;
 
 // Resident memory now, in MiB.
 double ResidentMiB()
@@ -55,29 +42,11 @@ double ResidentMiB()
 
 int RunOne(bool open, int seconds)
 {
-    QProcess sim;
-    sim.start(QStringLiteral(PROCESSOR_SIM_PATH),
-              {QStringLiteral("--flood"), QStringLiteral("11520")});
-    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
-        std::printf("processor-sim did not start\n");
+    aec::bench::OnlineController online({QStringLiteral("--flood"), QStringLiteral("11520")});
+    if (!online.online())
         return 1;
-    }
-    const QString path = QString::fromLocal8Bit(sim.readLine()).trimmed();
-
-    SilentMessages messages;
-    aec::ControllerOptions options;
-    options.ports = {path};
-    aec::Controller controller(options, &messages);
-    aec::LinkSession& session = controller.link().session();
-    controller.start();
-    QElapsedTimer wait;
-    wait.start();
-    while (!session.isOnline() && wait.elapsed() < 30000)
-        RunEventsFor(50);
-    if (!session.isOnline()) {
-        std::printf("the controller did not come online\n");
-        return 1;
-    }
+    aec::Controller& controller = online.controller();
+    aec::LinkSession& session = online.session();
     RunEventsFor(2000); // the flood has begun
     if (open)
         controller.linkTools().openConsole();
@@ -129,8 +98,6 @@ int RunOne(bool open, int seconds)
                     static_cast<long long>(console->recorder().dropped()),
                     console->view()->blockCount());
     std::printf("\n");
-    sim.terminate();
-    sim.waitForFinished(5000);
     return 0;
 }
 

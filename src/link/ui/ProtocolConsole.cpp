@@ -119,39 +119,27 @@ void ProtocolConsole::showCaptions()
 void ProtocolConsole::showCounters()
 {
     const LinkCounters c = m_session.counters();
-    m_counters->setText(
+    const QString format =
         m_language.isChinese()
             ? QStringLiteral("发出 %1 帧 %2 字节 · 收到 %3 帧 %4 字节 · 应答 %5 · 校验错误 %6 · "
                              "重新同步 %7 · 重发 %8 · 断线 %9 · 队列 %10")
-                  .arg(c.framesOut)
-                  .arg(c.bytesOut)
-                  .arg(c.framesIn)
-                  .arg(c.bytesIn)
-                  .arg(c.acknowledgements)
-                  .arg(c.checksumErrors)
-                  .arg(c.resyncs)
-                  .arg(c.stepRepeats)
-                  .arg(c.losses)
-                  .arg(c.queueDepth)
             : QStringLiteral("out %1 frames, %2 bytes · in %3 frames, %4 bytes · acknowledgements "
                              "%5 · checksum errors %6 · resyncs %7 · repeats %8 · losses %9 · "
-                             "queued %10")
-                  .arg(c.framesOut)
-                  .arg(c.bytesOut)
-                  .arg(c.framesIn)
-                  .arg(c.bytesIn)
-                  .arg(c.acknowledgements)
-                  .arg(c.checksumErrors)
-                  .arg(c.resyncs)
-                  .arg(c.stepRepeats)
-                  .arg(c.losses)
-                  .arg(c.queueDepth));
-    m_cap->setText(m_language.isChinese() ? QStringLiteral("保留最新的 %1 行，已丢弃 %2 行")
-                                                .arg(m_recorder.capacity())
-                                                .arg(m_recorder.dropped())
-                                          : QStringLiteral("Keeps the newest %1 lines; %2 dropped")
-                                                .arg(m_recorder.capacity())
-                                                .arg(m_recorder.dropped()));
+                             "queued %10");
+    m_counters->setText(format.arg(c.framesOut)
+                            .arg(c.bytesOut)
+                            .arg(c.framesIn)
+                            .arg(c.bytesIn)
+                            .arg(c.acknowledgements)
+                            .arg(c.checksumErrors)
+                            .arg(c.resyncs)
+                            .arg(c.stepRepeats)
+                            .arg(c.losses)
+                            .arg(c.queueDepth));
+    const QString cap = m_language.isChinese()
+                            ? QStringLiteral("保留最新的 %1 行，已丢弃 %2 行")
+                            : QStringLiteral("Keeps the newest %1 lines; %2 dropped");
+    m_cap->setText(cap.arg(m_recorder.capacity()).arg(m_recorder.dropped()));
 }
 
 void ProtocolConsole::setPaused(bool paused)
