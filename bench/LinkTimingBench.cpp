@@ -60,6 +60,20 @@ struct Rig
     aec::DiagnosticLog log;
     SilentMessages messages;
     aec::TForm3 link{model, texts, messages, log};
+
+    // Starts the simulated processor and links to it; false (with a line saying so) when the
+    // link does not come online.
+    bool online(const char* what)
+    {
+        if (!host.start())
+            return false;
+        link.listPorts({host.portPath()});
+        link.session().StartLink();
+        if (RunUntil([this] { return link.session().isOnline(); }, 30000))
+            return true;
+        std::printf("%s: the link did not come online\n", what);
+        return false;
+    }
 };
 
 // Milliseconds from the link request to online; negative when the load did not finish.
@@ -87,14 +101,8 @@ double TimeFullLoad()
 void ReportEditLatency()
 {
     Rig rig;
-    if (!rig.host.start())
+    if (!rig.online("edit latency"))
         return;
-    rig.link.listPorts({rig.host.portPath()});
-    rig.link.session().StartLink();
-    if (!RunUntil([&] { return rig.link.session().isOnline(); }, 30000)) {
-        std::printf("edit latency: the link did not come online\n");
-        return;
-    }
     std::vector<double> micros;
     for (int i = 0; i < 2000; ++i) {
         QElapsedTimer clock;
@@ -128,14 +136,8 @@ aec::ParamStore EveryBandChanged(const aec::ParamStore& from)
 void ReportCompareSwitch()
 {
     Rig rig;
-    if (!rig.host.start())
+    if (!rig.online("A/B switch"))
         return;
-    rig.link.listPorts({rig.host.portPath()});
-    rig.link.session().StartLink();
-    if (!RunUntil([&] { return rig.link.session().isOnline(); }, 30000)) {
-        std::printf("A/B switch: the link did not come online\n");
-        return;
-    }
     aec::EditHistory history(rig.model);
     aec::CompareSets sets;
     sets.press(aec::CompareSets::Letter::B, rig.model.store); // B starts as a copy of A

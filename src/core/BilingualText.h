@@ -17,4 +17,10 @@ struct BilingualText
     }
 };
 
+// A pair from two UTF-8 literals, as the program's tables write them.
+inline BilingualText Bilingual(const char* chinese, const char* english)
+{
+    return {QString::fromUtf8(chinese), QString::fromUtf8(english)};
+}
+
 } // namespace aec

@@ -7,10 +7,7 @@
 namespace aec {
 namespace {
 
-BilingualText T(const char* chinese, const char* english)
-{
-    return {QString::fromUtf8(chinese), QString::fromUtf8(english)};
-}
+constexpr auto& T = Bilingual;
 
 const BilingualText Scenes[] = {T("唱歌", "Sing"), T("热舞", "Disco"), T("解码", "Decode")};
 const char* const SceneKeys[] = {"sing", "disco", "decode"};

@@ -9,10 +9,7 @@
 namespace aec {
 namespace {
 
-BilingualText T(const char* chinese, const char* english)
-{
-    return {QString::fromUtf8(chinese), QString::fromUtf8(english)};
-}
+constexpr auto& T = Bilingual;
 
 // Builders of the rows, one per control kind; names are the controls' object names.
 ParamRow Slider(int block, int slot, GroupId group, const char* name, const char* pane,
@@ -106,8 +103,8 @@ void Filters(std::vector<ParamRow>& rows, int block, int firstSlot, GroupId grou
         type.label = QStringLiteral("Label%1").arg(labels[std::size_t(label++)]);
         type.key = QLatin1String(f.key) + QStringLiteral(".type");
         rows.push_back(type);
-        ParamRow frequency = Slider(block, slot++, group, "", "", "", Kind::FilterFrequency, "",
-                                    f.frequencyCaption);
+        ParamRow frequency =
+            Slider(block, slot++, group, "", "", "", Kind::FilterFrequency, "", f.frequencyCaption);
         frequency.name = frequencyStem.arg(pass) + QStringLiteral("Bar");
         frequency.pane = frequencyStem.arg(pass) + QStringLiteral("Pane");
         frequency.label = QStringLiteral("Label%1").arg(labels[std::size_t(label++)]);
@@ -136,8 +133,8 @@ void MusicRows(std::vector<ParamRow>& rows)
         r.spin = QLatin1String(g.stem) + QStringLiteral("UpDown");
         rows.push_back(r);
     }
-    rows.push_back(Slider(0, 3, GroupId::MusicFilters, "MusPitchBar", "MusPitchPane",
-                          "Label9", Kind::Pitch, "pitch", T("变调", "Key control")));
+    rows.push_back(Slider(0, 3, GroupId::MusicFilters, "MusPitchBar", "MusPitchPane", "Label9",
+                          Kind::Pitch, "pitch", T("变调", "Key control")));
     Filters(rows, 0, 4, GroupId::MusicFilters, QStringLiteral("Mus"), QStringLiteral("Mus%1FRE"),
             {36, 33, 37, 34});
     rows.push_back(Unbound(0, 8, "link", T("音乐左右同步", "Music link")));
@@ -159,19 +156,16 @@ void MicrophoneRows(std::vector<ParamRow>& rows)
                           "feedback", T("啸叫抑制", "Feedback")));
     rows.push_back(Slider(2, 2, gate, "MicNoiseLevelBar", "MicNoiseLevelPane", "Label145",
                           Kind::GateLevel, "gate.threshold", T("启动电平", "Threshold")));
-    rows.push_back(Slider(2, 3, gate, "MicNoiseAttackBar", "MicNoiseAttackPane",
-                          "Label146", Kind::Attack, "gate.attack",
-                          T("启动时间", "Attack Time")));
-    rows.push_back(Slider(2, 4, gate, "MicNoiseReleaseBar", "MicNoiseReleasePane",
-                          "Label153", Kind::Release, "gate.release",
-                          T("释放时间", "Release Time")));
+    rows.push_back(Slider(2, 3, gate, "MicNoiseAttackBar", "MicNoiseAttackPane", "Label146",
+                          Kind::Attack, "gate.attack", T("启动时间", "Attack Time")));
+    rows.push_back(Slider(2, 4, gate, "MicNoiseReleaseBar", "MicNoiseReleasePane", "Label153",
+                          Kind::Release, "gate.release", T("释放时间", "Release Time")));
     rows.push_back(Slider(2, 5, limiter, "MicRmsLevelBar", "MicRmsLevelPane", "Label117",
                           Kind::MicLimitLevel, "limiter.level", T("压限启动电平", "Limit Level")));
     rows.push_back(Slider(2, 6, limiter, "MicRmsAttackBar", "MicRmsAttackPane", "Label118",
                           Kind::Attack, "limiter.attack", T("压限启动时间", "Attack Time")));
-    rows.push_back(Slider(2, 7, limiter, "MicRmsReleaseBar", "MicRmsReleasePane",
-                          "Label121", Kind::Release, "limiter.release",
-                          T("压限释放时间", "Release Time")));
+    rows.push_back(Slider(2, 7, limiter, "MicRmsReleaseBar", "MicRmsReleasePane", "Label121",
+                          Kind::Release, "limiter.release", T("压限释放时间", "Release Time")));
     rows.push_back(Slider(2, 8, limiter, "MicRmsRatioBar", "MicRmsRatioPane", "Label122",
                           Kind::Ratio, "limiter.ratio", T("压缩比例", "Ratio")));
     Filters(rows, 2, 9, input, QStringLiteral("Mic"), QStringLiteral("Mic%1Fre"), {17, 15, 20, 16});
@@ -185,14 +179,13 @@ void EffectRows(std::vector<ParamRow>& rows)
     rows.push_back(Slider(4, 0, echo, "EchoEffLevelBar", "EchoEffLevelPane", "Label78",
                           Kind::Percent, "effect.level", T("回声音量", "Echo Effect Vol")));
     rows.push_back(Phase(4, 1, echo, "EchoEffPhaseBtn", "effect.phase", rows.back().caption));
-    rows.push_back(Slider(4, 2, echo, "EchoDirectLevelBar", "EchoDirectLevelPane",
-                          "Label79", Kind::Percent, "direct.level",
-                          T("回声直达声", "Echo Direct Vol")));
+    rows.push_back(Slider(4, 2, echo, "EchoDirectLevelBar", "EchoDirectLevelPane", "Label79",
+                          Kind::Percent, "direct.level", T("回声直达声", "Echo Direct Vol")));
     rows.push_back(Phase(4, 3, echo, "EchoDirectPhaseBtn", "direct.phase", rows.back().caption));
     rows.push_back(Slider(4, 4, echo, "EchoPreDelayBar", "EchoPreDelayPane", "Label80",
                           Kind::PreDelay, "predelay", T("回声预延时", "Echo Pre-Delay")));
-    rows.push_back(Slider(4, 5, echo, "EchoTimeBar", "EchoTimePane", "Label81",
-                          Kind::DoubleMs, "delay", T("回声延时", "Echo Delay")));
+    rows.push_back(Slider(4, 5, echo, "EchoTimeBar", "EchoTimePane", "Label81", Kind::DoubleMs,
+                          "delay", T("回声延时", "Echo Delay")));
     rows.push_back(WithTop(Slider(4, 6, echo, "EchoRepeatBar", "EchoRepeatPane", "Label82",
                                   Kind::Percent, "repeat", T("回声重复比率", "Echo Repeat")),
                            90));
@@ -210,17 +203,14 @@ void EffectRows(std::vector<ParamRow>& rows)
     rows.push_back(Slider(5, 0, reverb, "RvbEffLevelBar", "RvbEffLevelPane", "Label85",
                           Kind::Percent, "effect.level", T("混响音量", "Rvb Effect Vol")));
     rows.push_back(Phase(5, 1, reverb, "RvbEffPhaseBtn", "effect.phase", rows.back().caption));
-    rows.push_back(Slider(5, 2, reverb, "RvbDirectLevelBar", "RvbDirectLevelPane",
-                          "Label86", Kind::Percent, "direct.level",
-                          T("混响直达声", "Rvb Direct Vol")));
-    rows.push_back(
-        Phase(5, 3, reverb, "RvbDirectPhaseBtn", "direct.phase", rows.back().caption));
-    rows.push_back(
-        WithTop(Slider(5, 4, reverb, "RvbPreDelayBar", "RvbPreDelayPane", "Label87",
-                       Kind::DoubleMs, "predelay", T("混响预延时", "Rvb PreDelay")),
-                100));
-    rows.push_back(Slider(5, 5, reverb, "RvbTimeBar", "RvbTimePane", "Label88",
-                          Kind::ReverbTime, "time", T("混响时间", "Rvb Time")));
+    rows.push_back(Slider(5, 2, reverb, "RvbDirectLevelBar", "RvbDirectLevelPane", "Label86",
+                          Kind::Percent, "direct.level", T("混响直达声", "Rvb Direct Vol")));
+    rows.push_back(Phase(5, 3, reverb, "RvbDirectPhaseBtn", "direct.phase", rows.back().caption));
+    rows.push_back(WithTop(Slider(5, 4, reverb, "RvbPreDelayBar", "RvbPreDelayPane", "Label87",
+                                  Kind::DoubleMs, "predelay", T("混响预延时", "Rvb PreDelay")),
+                           100));
+    rows.push_back(Slider(5, 5, reverb, "RvbTimeBar", "RvbTimePane", "Label88", Kind::ReverbTime,
+                          "time", T("混响时间", "Rvb Time")));
     Filters(rows, 5, 6, GroupId::ReverbFilters, QStringLiteral("Rvb"), QStringLiteral("Rvb%1Fre"),
             {35, 5, 40, 21});
     rows.push_back(Unbound(5, 10, "eq.pass", T("EQ直通", "EQ pass")));
@@ -259,18 +249,15 @@ void OutputRows(std::vector<ParamRow>& rows)
     rows.push_back(Of(Control::OnOff, 6, 11, mix, "MainLmuteBtn", "", Kind::OnOff, "mute",
                       T("左静音", "L Mute")));
     const GroupId limiter = GroupId::OutputLimiter;
-    rows.push_back(Slider(6, 12, limiter, "MainRmsLevelBar", "MainRmsLevelPane",
-                          "Label107", Kind::OutputLimitLevel, "limiter.level",
+    rows.push_back(Slider(6, 12, limiter, "MainRmsLevelBar", "MainRmsLevelPane", "Label107",
+                          Kind::OutputLimitLevel, "limiter.level",
                           T("压限启动电平", "Limit Level")));
-    rows.push_back(Slider(6, 13, limiter, "MainRmsAttackBar", "MainRmsAttackPane",
-                          "Label113", Kind::Attack, "limiter.attack",
-                          T("压限启动时间", "Attack Time")));
-    rows.push_back(Slider(6, 14, limiter, "MainRmsReleaseBar", "MainRmsReleasePane",
-                          "Label114", Kind::Release, "limiter.release",
-                          T("压限释放时间", "Release Time")));
-    rows.push_back(Slider(6, 15, limiter, "MainRmsRatioBar", "MainRmsRatioPane",
-                          "Label115", Kind::Ratio, "limiter.ratio",
-                          T("压缩比例", "Ratio")));
+    rows.push_back(Slider(6, 13, limiter, "MainRmsAttackBar", "MainRmsAttackPane", "Label113",
+                          Kind::Attack, "limiter.attack", T("压限启动时间", "Attack Time")));
+    rows.push_back(Slider(6, 14, limiter, "MainRmsReleaseBar", "MainRmsReleasePane", "Label114",
+                          Kind::Release, "limiter.release", T("压限释放时间", "Release Time")));
+    rows.push_back(Slider(6, 15, limiter, "MainRmsRatioBar", "MainRmsRatioPane", "Label115",
+                          Kind::Ratio, "limiter.ratio", T("压缩比例", "Ratio")));
     Filters(rows, 6, 16, GroupId::OutputCrossover, QStringLiteral("Main"),
             QStringLiteral("MainMus%1Fre"), {19, 4, 31, 18});
     rows.push_back(Unbound(6, 20, "eq.pass", T("EQ直通", "EQ pass")));
@@ -294,7 +281,10 @@ void DynamicEqRows(std::vector<ParamRow>& rows)
         std::array<int, 3> labels;
         BilingualText caption;
     } dynamics[] = {
-        {"Level", Kind::DynamicThreshold, "threshold", {123, 134, 138},
+        {"Level",
+         Kind::DynamicThreshold,
+         "threshold",
+         {123, 134, 138},
          T("压限启动电平", "Limit Level")},
         {"Attack", Kind::Attack, "attack", {124, 135, 139}, T("压限启动时间", "Attack Time")},
         {"Release", Kind::Release, "release", {129, 136, 140}, T("压限释放时间", "Release Time")},
@@ -439,35 +429,6 @@ std::vector<ParamRow> BuildRows()
 
 } // namespace
 
-const std::vector<BandFamily>& BandFamilies()
-{
-    static const std::vector<BandFamily> families = {
-        {GroupId::MusicBands, Block::Music, QStringLiteral("Mus"),
-         QStringLiteral("MusEQPointLabel"), QStringLiteral("MusQUpDownBtn"), 15},
-        {GroupId::MicBands, Block::MicA, QStringLiteral("Mic"), QStringLiteral("MicEQPointLabel"),
-         QStringLiteral("MIcQUpDownBtn"), 20},
-        {GroupId::EchoBands, Block::EchoA, QStringLiteral("Echo"),
-         QStringLiteral("EffEQPointLabel"), QStringLiteral("EchoQUpDownBtn"), 7},
-        {GroupId::ReverbBands, Block::Reverb, QStringLiteral("Rvb"),
-         QStringLiteral("RvbEQPointLabel"), QStringLiteral("RvbQUpDownBtn"), 7},
-        {GroupId::OutputBands, Block::MainLeft, QStringLiteral("Main"),
-         QStringLiteral("MainEQPointLabel"), QStringLiteral("MainQUpDownBtn"), 10},
-        {GroupId::HiddenBands, Block::HiddenMusic, QStringLiteral("Hint"),
-         QStringLiteral("HintEQPointLabel"), QStringLiteral("HintQUpDownBtn"), 5},
-        {GroupId::DynamicEq1, Block::DynamicEq, QStringLiteral("DEQ"),
-         QStringLiteral("DEQPointLabel"), QStringLiteral("DEQQUpDownBtn"), 3},
-    };
-    return families;
-}
-
-const BandFamily* FamilyOf(GroupId group)
-{
-    for (const BandFamily& family : BandFamilies())
-        if (family.group == group)
-            return &family;
-    return nullptr;
-}
-
 const std::vector<ParamRow>& ParameterRows()
 {
     static const std::vector<ParamRow> rows = BuildRows();
@@ -506,41 +467,6 @@ std::vector<const ParamRow*> RowsOf(GroupId group)
     return rows;
 }
 
-const GroupInfo& InfoOf(GroupId group)
-{
-    static const std::vector<GroupInfo> groups = {
-        {GroupId::MusicInput, QStringLiteral("MusGainGroup"), T("输入", "Input")},
-        {GroupId::MusicFilters, QStringLiteral("MusFilterGroup"),
-         T("变调 / 高低通", "Key / HP / LP")},
-        {GroupId::MicInput, QStringLiteral("MicInputGroup"), T("输入", "Input")},
-        {GroupId::MicNoiseGate, QStringLiteral("AdvGroupBox16"), T("麦克风A噪声门", "Mic A Noise")},
-        {GroupId::MicLimiter, QStringLiteral("AdvGroupBox1"), T("麦克风A压限", "MIC A Limit")},
-        {GroupId::EchoLevels, QStringLiteral("EchoLevelGroup"), T("效果", "Effect")},
-        {GroupId::EchoFilters, QStringLiteral("EchoFilterGroup"), T("回声高低通", "Echo LHP")},
-        {GroupId::ReverbLevels, QStringLiteral("RvbLevelGroup"), T("效果", "Effect")},
-        {GroupId::ReverbFilters, QStringLiteral("AdvGroupBox2"), T("混响高低通", "Rvb LHP")},
-        {GroupId::OutputMix, QStringLiteral("AdvGroupBox6"), T("混音", "Mix")},
-        {GroupId::OutputLimiter, QStringLiteral("OutLimiteGroup"), T("主输出压限", "Limit")},
-        {GroupId::OutputCrossover, QStringLiteral("OutLHPGroup"), T("主输出分频", "HP/LP")},
-        {GroupId::DynamicEq1, QStringLiteral("DEQ1Grop"), T("动态均衡 1", "Dynamic EQ 1")},
-        {GroupId::DynamicEq2, QStringLiteral("DEQ2Grop"), T("动态均衡 2", "Dynamic EQ 2")},
-        {GroupId::DynamicEq3, QStringLiteral("DEQ3Grop"), T("动态均衡 3", "Dynamic EQ 3")},
-        {GroupId::MusicBands, QStringLiteral("MusScrollBox"), T("均衡", "EQ")},
-        {GroupId::MicBands, QStringLiteral("MicScrollBox"), T("均衡", "EQ")},
-        {GroupId::EchoBands, QStringLiteral("EchoScrollBox"), T("均衡", "EQ")},
-        {GroupId::ReverbBands, QStringLiteral("RvbScrollBox"), T("均衡", "EQ")},
-        {GroupId::OutputBands, QStringLiteral("AdvGroupBox21"), T("均衡", "EQ")},
-        {GroupId::HiddenBands, QStringLiteral("HintScrollBox"), T("均衡", "EQ")},
-        {GroupId::SystemVolumes, QStringLiteral("SystemVolumes"), T("音量", "Volumes")},
-        {GroupId::System, QStringLiteral("SystemSettings"), T("系统", "System")},
-        {GroupId::Hidden, QString(), T("", "")},
-    };
-    for (const GroupInfo& info : groups)
-        if (info.id == group)
-            return info;
-    return groups.back();
-}
-
 int RowBottom(const ParamRow& row)
 {
     return row.bottom;
@@ -577,45 +503,6 @@ QStringList RowItems(const ParamRow& row)
     for (int step = 0; step <= KindTop(row.kind); ++step)
         items << KindText(row.kind, step);
     return items;
-}
-
-std::array<QString, 4> BandHeadingLabels(GroupId box)
-{
-    // Type, Hz, Gain and Q labels of the music, microphone, echo, reverb, output, hidden and
-    // dynamic-EQ boxes.
-    const struct
-    {
-        GroupId box;
-        std::array<int, 4> labels;
-    } headings[] = {
-        {GroupId::MusicBands, {22, 23, 14, 24}},  {GroupId::MicBands, {26, 27, 25, 28}},
-        {GroupId::EchoBands, {30, 32, 29, 38}},   {GroupId::ReverbBands, {41, 45, 39, 46}},
-        {GroupId::OutputBands, {51, 52, 49, 53}}, {GroupId::HiddenBands, {104, 105, 103, 106}},
-        {GroupId::DynamicEq1, {55, 56, 54, 57}},  {GroupId::DynamicEq2, {70, 72, 58, 73}},
-        {GroupId::DynamicEq3, {75, 76, 74, 77}},
-    };
-    std::array<QString, 4> names;
-    for (const auto& h : headings)
-        if (h.box == box)
-            for (std::size_t i = 0; i < 4; ++i)
-                names[i] = QStringLiteral("Label%1").arg(h.labels[i]);
-    return names;
-}
-
-BilingualText BandFieldCaption(BandField field)
-{
-    switch (field) {
-    case BandField::Type:
-        return T("类型", "Type");
-    case BandField::Frequency:
-        return T("频率", "Hz");
-    case BandField::Gain:
-        return T("增益", "Gain");
-    case BandField::PeakQ:
-    case BandField::ShelfQ:
-        break;
-    }
-    return T("Q值", "Q");
 }
 
 } // namespace aec

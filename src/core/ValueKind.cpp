@@ -39,7 +39,7 @@ QString Number(int step)
 struct KindRow
 {
     Kind kind;
-    KindSpec spec;
+    KindTraits traits;
 };
 
 // Every kind's scale: top, offset, scale, decimals, unit, lookup.
@@ -77,22 +77,22 @@ const KindRow KindRows[] = {
 
 } // namespace
 
-const KindSpec& SpecOf(Kind kind)
+const KindTraits& TraitsOf(Kind kind)
 {
     for (const KindRow& row : KindRows)
         if (row.kind == kind)
-            return row.spec;
-    return KindRows[0].spec;
+            return row.traits;
+    return KindRows[0].traits;
 }
 
 QString KindText(Kind kind, int step, int factor)
 {
-    const KindSpec& spec = SpecOf(kind);
-    const int s = std::clamp(step, 0, spec.top);
+    const KindTraits& traits = TraitsOf(kind);
+    const int s = std::clamp(step, 0, traits.top);
     const QString number =
-        spec.lookup ? spec.lookup(s)
-                    : FormatNumber((spec.offset + s * spec.scale) * factor, spec.decimals);
-    return number + QLatin1String(spec.unit);
+        traits.lookup ? traits.lookup(s)
+                      : FormatNumber((traits.offset + s * traits.scale) * factor, traits.decimals);
+    return number + QLatin1String(traits.unit);
 }
 
 double ParseKindText(Kind kind, double number)

@@ -45,7 +45,7 @@ enum class Kind : std::uint8_t {
 
 // Steps 0..top read offset + step × scale, with `decimals` decimals and the unit after the number;
 // a kind with a lookup scale gives each step's text from it instead (the unit still follows).
-struct KindSpec
+struct KindTraits
 {
     int top;
     double offset;
@@ -55,10 +55,10 @@ struct KindSpec
     QString (*lookup)(int step);
 };
 
-const KindSpec& SpecOf(Kind kind);
+const KindTraits& TraitsOf(Kind kind);
 inline int KindTop(Kind kind)
 {
-    return SpecOf(kind).top;
+    return TraitsOf(kind).top;
 }
 
 // The text of a step, the step limited to 0..top first. `factor` multiplies a linear kind's

@@ -3,6 +3,7 @@
 // program.
 #include "core/BlockLayout.h"
 #include "sim/SimulatorHost.h"
+#include "support/AecctlRun.h"
 #include "support/EventLoop.h"
 #include "system/PresetFormat.h"
 #include "system/PresetJson.h"
@@ -27,24 +28,12 @@ using test::RunUntil;
 // processor's own pace; the limits leave room for a slow, busy machine.
 constexpr int JobLimitMs = 100000;
 
-struct Result
-{
-    int exit = -1;
-    QString out;
-    QString err;
-};
+using Result = test::AecctlResult;
 
 // Runs aecctl while this process's event loop keeps a simulated processor answering.
 Result Aecctl(const QStringList& arguments)
 {
-    QProcess program;
-    program.start(QStringLiteral(AECCTL_PATH), arguments);
-    EXPECT_TRUE(program.waitForStarted(10000));
-    EXPECT_TRUE(RunUntil([&] { return program.state() == QProcess::NotRunning; }, JobLimitMs))
-        << arguments.join(' ').toStdString();
-    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
-            QString::fromUtf8(program.readAllStandardOutput()),
-            QString::fromUtf8(program.readAllStandardError())};
+    return test::RunAecctl(arguments, JobLimitMs);
 }
 
 class AecctlDevice : public ::testing::Test

@@ -1,12 +1,12 @@
 // aecctl as a script runs it: the file commands, their output and their exit codes.
 #include "core/BlockLayout.h"
+#include "support/AecctlRun.h"
 #include "system/PresetFile.h"
 #include "system/PresetFormat.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <random>
@@ -16,21 +16,11 @@ namespace {
 
 const QString Data = QStringLiteral(TEST_DATA_DIR "/");
 
-struct Result
-{
-    int exit = -1;
-    QString out;
-    QString err;
-};
+using Result = test::AecctlResult;
 
 Result Aecctl(const QStringList& arguments)
 {
-    QProcess program;
-    program.start(QStringLiteral(AECCTL_PATH), arguments);
-    EXPECT_TRUE(program.waitForFinished(60000)) << arguments.join(' ').toStdString();
-    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
-            QString::fromUtf8(program.readAllStandardOutput()),
-            QString::fromUtf8(program.readAllStandardError())};
+    return test::RunAecctl(arguments, 60000);
 }
 
 QByteArray Contents(const QString& path)
