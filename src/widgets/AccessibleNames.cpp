@@ -135,16 +135,16 @@ QAccessibleInterface* Factory(const QString& className, QObject* object)
 
 } // namespace
 
-void AccessibleNames::add(QWidget* widget, const Binding* binding, Part part)
+void AccessibleNames::add(QWidget* widget, const Binding* binding, Piece piece)
 {
     if (widget)
-        m_entries.push_back({widget, binding, part, {}});
+        m_entries.push_back({widget, binding, piece, {}});
 }
 
 void AccessibleNames::add(QWidget* widget, const BilingualText& name)
 {
     if (widget)
-        m_entries.push_back({widget, nullptr, Part::Control, name});
+        m_entries.push_back({widget, nullptr, Piece::Control, name});
 }
 
 void AccessibleNames::nameControls(const ParameterModel& model, bool chinese, int viewBlock) const
@@ -161,23 +161,23 @@ void AccessibleNames::nameControls(const ParameterModel& model, bool chinese, in
             !AlwaysShown(block))
             continue;
         const QString name = ParameterName(model, *e.binding, chinese);
-        switch (e.part) {
-        case Part::Control:
+        switch (e.piece) {
+        case Piece::Control:
             e.widget->setAccessibleName(name);
             break;
-        case Part::Pane:
+        case Piece::Pane:
             e.widget->setProperty(StemProperty, name);
             ShowPaneValue(e.widget, OwnText(e.widget));
             break;
-        case Part::Increase:
+        case Piece::Increase:
             e.widget->setAccessibleName(
                 name + (chinese ? QStringLiteral("，增大") : QStringLiteral(", up")));
             break;
-        case Part::Decrease:
+        case Piece::Decrease:
             e.widget->setAccessibleName(
                 name + (chinese ? QStringLiteral("，减小") : QStringLiteral(", down")));
             break;
-        case Part::Option:
+        case Piece::Option:
             e.widget->setAccessibleName(name + QStringLiteral(": ") + OwnText(e.widget));
             break;
         }

@@ -23,7 +23,7 @@ public:
     static constexpr int AllBlocks = -1;
 
     // What a control is of its binding's parameter.
-    enum class Part {
+    enum class Piece {
         Control,  // the slider, edit, list or button that edits it
         Pane,     // its value pane: the name followed by the value shown
         Increase, // a spin button
@@ -31,7 +31,7 @@ public:
         Option, // one choice of it (a pair's button, a type label): the name and its text
     };
 
-    void add(QWidget* widget, const Binding* binding, Part part);
+    void add(QWidget* widget, const Binding* binding, Piece piece);
     void add(QWidget* widget, const BilingualText& name);
 
     // Names the controls of a view block (with the side panel's and the fixed ones), or all.
@@ -42,7 +42,7 @@ private:
     {
         QPointer<QWidget> widget;
         const Binding* binding = nullptr;
-        Part part = Part::Control;
+        Piece piece = Piece::Control;
         BilingualText fixed;
     };
     std::vector<Entry> m_entries;

@@ -38,7 +38,7 @@ Binding* Binder::bind(const ParamRow& row, QWidget* control, QWidget* second,
     case Control::Slider:
         binding = new SliderBinding(qobject_cast<QSlider*>(control), qobject_cast<QLabel*>(second),
                                     row, m_model);
-        m_names.add(second, binding, AccessibleNames::Part::Pane);
+        m_names.add(second, binding, AccessibleNames::Piece::Pane);
         break;
     case Control::List:
         binding = new ListBinding(qobject_cast<QComboBox*>(control), row, m_model);
@@ -59,8 +59,8 @@ Binding* Binder::bind(const ParamRow& row, QWidget* control, QWidget* second,
     case Control::Pair:
         binding = new PairBinding(qobject_cast<TwoStateButton*>(control),
                                   qobject_cast<TwoStateButton*>(second), row, m_model);
-        m_names.add(control, binding, AccessibleNames::Part::Option);
-        m_names.add(second, binding, AccessibleNames::Part::Option);
+        m_names.add(control, binding, AccessibleNames::Piece::Option);
+        m_names.add(second, binding, AccessibleNames::Piece::Option);
         break;
     case Control::Trigger: {
         // The trigger buttons stand for the hidden list and show its choice.
@@ -69,7 +69,7 @@ Binding* Binder::bind(const ParamRow& row, QWidget* control, QWidget* second,
             auto* button = qobject_cast<TwoStateButton*>(extra[std::size_t(k)]);
             if (!button)
                 continue;
-            m_names.add(button, list, AccessibleNames::Part::Option);
+            m_names.add(button, list, AccessibleNames::Piece::Option);
             QObject::connect(button, &QPushButton::clicked, list, [list, k] { list->choose(k); });
             QObject::connect(list, &ListBinding::shown, button, [button, k](int item) {
                 button->setLook(item == k || (k == 2 && item > 2) ? QStringLiteral("pressed")
@@ -86,7 +86,7 @@ Binding* Binder::bind(const ParamRow& row, QWidget* control, QWidget* second,
     if (binding) {
         remember(row.name, binding, row, {control, second});
         if (row.control != Control::Pair)
-            m_names.add(control, binding, AccessibleNames::Part::Control);
+            m_names.add(control, binding, AccessibleNames::Piece::Control);
     }
     return binding;
 }
@@ -112,11 +112,11 @@ BandColumnBinding* Binder::bindColumn(BandColumn* column)
             SetTag(p.control, row.address);
     }
     for (const auto& p : {parts[0], parts[1], parts[2], parts[3]})
-        m_names.add(p.control, p.bound, AccessibleNames::Part::Control);
-    m_names.add(column->gainSlider, binding->gain(), AccessibleNames::Part::Control);
+        m_names.add(p.control, p.bound, AccessibleNames::Piece::Control);
+    m_names.add(column->gainSlider, binding->gain(), AccessibleNames::Piece::Control);
     nameSpin(column->qSpin, binding->q());
     for (TypeLabel* label : column->typeLabels)
-        m_names.add(label, binding->type(), AccessibleNames::Part::Option);
+        m_names.add(label, binding->type(), AccessibleNames::Piece::Option);
     SetTag(column->gainSlider, column->row(BandField::Gain).address);
     SetTag(column->qSpin, column->row(BandField::PeakQ).address);
     for (int k = 0; k < 4; ++k) {
@@ -130,7 +130,7 @@ void Binder::nameSpin(SpinButtons* spin, const Binding* edit)
 {
     for (const bool up : {true, false})
         m_names.add(spin->findChild<QWidget*>(up ? QStringLiteral("up") : QStringLiteral("down")),
-                    edit, up ? AccessibleNames::Part::Increase : AccessibleNames::Part::Decrease);
+                    edit, up ? AccessibleNames::Piece::Increase : AccessibleNames::Piece::Decrease);
 }
 
 } // namespace aec
