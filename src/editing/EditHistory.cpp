@@ -32,7 +32,7 @@ public:
         }
         ChangeBatch batch(m_model);
         for (const ValueChange& c : m_changes)
-            m_model.setDevice(c.address, c.after, m_firstOrigin);
+            m_model.setDevice(c.address, c.after, m_firstOrigin, nullptr, paced());
         m_firstOrigin = Origin::Undo;
         if (applied)
             applied(true);
@@ -42,7 +42,7 @@ public:
     {
         ChangeBatch batch(m_model);
         for (auto c = m_changes.rbegin(); c != m_changes.rend(); ++c)
-            m_model.setDevice(c->address, c->before, Origin::Undo);
+            m_model.setDevice(c->address, c->before, Origin::Undo, nullptr, paced());
         if (applied)
             applied(false);
     }
@@ -74,6 +74,11 @@ public:
     Origin m_firstOrigin = Origin::Undo;
 
 private:
+    // A step of several values (an EQ reset, a preset, an A/B switch) goes to the processor one
+    // value per acknowledgement, as an EQ reset does, rather than as a burst it may not keep up
+    // with; a single value goes out at once, as the person's edit did.
+    bool paced() const { return m_changes.size() > 1; }
+
     void retext()
     {
         m_text = StepText(m_changes, m_label);

@@ -208,6 +208,20 @@ inline std::string ParameterWrite(ParamAddress address, int value)
     return text;
 }
 
+// Whether the store holds what the processor holds in every transferred slot of blocks 0 to 29.
+template <std::size_t N>
+::testing::AssertionResult StoreMatches(const ParamStore& store,
+                                        const std::array<sim::ProcessorMemory::Row, N>& blocks)
+{
+    for (int block = 0; block < TransferBlockCount; ++block)
+        for (int slot = 0; slot < SlotCount[block]; ++slot)
+            if (store.at(block, slot) != blocks[block][slot])
+                return ::testing::AssertionFailure()
+                       << "block " << block << " slot " << slot << ": store "
+                       << store.at(block, slot) << ", processor " << blocks[block][slot];
+    return ::testing::AssertionSuccess();
+}
+
 inline const std::string LinkRequestFrame = "F5 B1 06 B7 1E 30 11 00 0B";
 inline const std::string KeepAliveFrame = "F5 B1 06 B7 1E 30 66 00 60";
 inline const std::string UnlinkFrame = "F5 B1 06 B7 1E 30 AA 00 A4";
@@ -289,19 +303,11 @@ protected:
         return session.isOnline();
     }
 
-    // Whether the store holds what the processor holds in every transferred slot of blocks 0
-    // to 29.
     template <std::size_t N>
     ::testing::AssertionResult
     storeMatches(const std::array<sim::ProcessorMemory::Row, N>& blocks) const
     {
-        for (int block = 0; block < TransferBlockCount; ++block)
-            for (int slot = 0; slot < SlotCount[block]; ++slot)
-                if (model.store.at(block, slot) != blocks[block][slot])
-                    return ::testing::AssertionFailure()
-                           << "block " << block << " slot " << slot << ": store "
-                           << model.store.at(block, slot) << ", processor " << blocks[block][slot];
-        return ::testing::AssertionSuccess();
+        return StoreMatches(model.store, blocks);
     }
 
     // A value sent as the person's edit that holds the next back until it is acknowledged.

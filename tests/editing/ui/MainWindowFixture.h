@@ -233,6 +233,11 @@ protected:
         return line.framesSince(first);
     }
 
+    ::testing::AssertionResult processorHoldsTheStore() const
+    {
+        return StoreMatches(model.store, processor.memory().blocks());
+    }
+
     ParameterModel model;
     DeviceTexts texts;
     Language language;

@@ -134,5 +134,43 @@ TEST_F(OnlineEditing, NormalVolumeDraggedUpSendsOnlyTheNextStep)
     EXPECT_EQ(processor.memory().value(29, 1), 11);
 }
 
+// A step of one value goes out at once, as the edit did; a step of many (an EQ reset undone,
+// an A/B switch) goes one value per acknowledgement, never as a burst.
+TEST_F(OnlineEditing, StepsOfSeveralValuesGoOutOnePerAcknowledgement)
+{
+    ASSERT_TRUE(linkOnline());
+    const int pitch = model.store.at(0, 3);
+    slider("MusPitchBar")->setValue(pitch + 3);
+    pump();
+    wing().history().flush();
+    std::size_t mark = line.writes.size();
+    wing().undo();
+    EXPECT_EQ(framesSince(mark), Frames{test::ParameterWrite(MakeAddress(0, 3), pitch)});
+
+    control<QAbstractButton>("EQResetBtn")->click();
+    pump(200);
+    const auto reset = processor.memory().blocks();
+    mark = line.writes.size();
+    wing().undo();
+    EXPECT_EQ(framesSince(mark).size(), 1u);
+    pump(1);
+    EXPECT_EQ(framesSince(mark).size(), 2u) << "the next one only after an acknowledgement";
+    pump(3);
+    EXPECT_EQ(framesSince(mark).size(), 5u);
+    pump(200);
+    EXPECT_NE(processor.memory().blocks(), reset);
+    EXPECT_TRUE(processorHoldsTheStore());
+
+    wing().compareLetter(CompareSets::Letter::B);
+    control<QAbstractButton>("EQResetBtn")->click();
+    pump(200);
+    mark = line.writes.size();
+    wing().compareLetter(CompareSets::Letter::A);
+    pump(2);
+    EXPECT_EQ(framesSince(mark).size(), 3u);
+    pump(200);
+    EXPECT_TRUE(processorHoldsTheStore());
+}
+
 } // namespace
 } // namespace aec
