@@ -40,7 +40,7 @@ bool PresetFolder::StaysInFolder(const QString& name)
 bool PresetFolder::IsValidNewName(const QString& name)
 {
     return !name.isEmpty() && name.size() <= MaxNameLength && !name.startsWith(QLatin1Char('.')) &&
-           StaysInFolder(name);
+           !name.contains(QLatin1String("..")) && StaysInFolder(name);
 }
 
 void PresetFolder::EnsurePresetFolders()

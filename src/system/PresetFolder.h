@@ -25,8 +25,9 @@ public:
     // A name that cannot reach outside the preset folder: no path separator ("/" or "\\"),
     // no control character (a NUL would cut the extension off). Every load checks it.
     static bool StaysInFolder(const QString& name);
-    // A name a save may create: one that stays in the folder, is not empty, does not begin
-    // with a dot (hidden files; "." and "..") and has at most MaxNameLength characters.
+    // A name a save may create: one that stays in the folder, is not empty, neither begins
+    // with a dot (hidden files; "." and "..") nor holds "..", and has at most MaxNameLength
+    // characters.
     static bool IsValidNewName(const QString& name);
     // UTF-16 units, so that even in the widest script name and extension stay within the
     // 255 bytes a file name may take.
@@ -67,9 +68,9 @@ inline const BilingualText FormatError{QStringLiteral("文件格式错误!"),
 inline const BilingualText Corrupted{QStringLiteral("数据文件损坏!"),
                                      QStringLiteral("Data file is corrupted!")};
 inline const BilingualText InvalidName{
-    QStringLiteral("名称无效: 不能含有路径符号、控制字符或以点开头, 最多64个字符"),
-    QStringLiteral("Invalid name: no path separators, control characters or leading dot; at most "
-                   "64 characters")};
+    QStringLiteral("名称无效: 不能含有路径符号、控制字符或\"..\", 不能以点开头, 最多64个字符"),
+    QStringLiteral("Invalid name: no path separators, control characters or \"..\", no leading "
+                   "dot; at most 64 characters")};
 inline const BilingualText CannotSave{QStringLiteral("文件无法保存!"),
                                       QStringLiteral("The file cannot be saved!")};
 } // namespace PresetText

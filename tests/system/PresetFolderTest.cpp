@@ -159,12 +159,16 @@ TEST_F(PresetFolderTest, NamesThatLeaveTheFolderOrHideTheFileAreRefusedAndWriteN
     store.at(0, 1) = 3;
     const QString longest(64, QChar(0x6B4C)); // 64 Chinese characters
     ASSERT_TRUE(folder.SavePreset(longest, store).ok);
-    const QStringList refused = {
-        QStringLiteral("../x"),        dir.path() + QStringLiteral("/abs"),
-        QStringLiteral("a\\b"),        QStringLiteral(".x"),
-        QStringLiteral(".."),          QStringLiteral("nul") + QChar(0) + "x",
-        QStringLiteral("tab\tx"),      QString(65, QLatin1Char('a')),
-        QString(300, QLatin1Char('a'))};
+    const QStringList refused = {QStringLiteral("../x"),
+                                 dir.path() + QStringLiteral("/abs"),
+                                 QStringLiteral("a\\b"),
+                                 QStringLiteral(".x"),
+                                 QStringLiteral(".."),
+                                 QStringLiteral("a..b"),
+                                 QStringLiteral("nul") + QChar(0) + "x",
+                                 QStringLiteral("tab\tx"),
+                                 QString(65, QLatin1Char('a')),
+                                 QString(300, QLatin1Char('a'))};
     for (const QString& name : refused) {
         const PresetFolder::Outcome saved = folder.SavePreset(name, store);
         EXPECT_FALSE(saved.ok) << name.toStdString();
