@@ -22,8 +22,14 @@ LinkSession::LinkSession(ParameterModel& model, DeviceTexts& texts, SerialLine& 
 {
     // The person's edits, undo and presets go to the processor; what came from it stays.
     connect(&model, &ParameterModel::changed, this, [this](const ParamChange& change) {
-        if (IsSentToProcessor(change.origin))
-            SendOrQueue(change.device, change.value, change.paced);
+        if (!IsSentToProcessor(change.origin))
+            return;
+        // Steps of undo, redo and A/B may hold a thousand values; the acknowledgements alone
+        // pace them, so they need not wait a hold tick each.
+        const Pacing pacing = !change.paced                     ? Pacing::None
+                              : change.origin == Origin::Person ? Pacing::HoldTick
+                                                                : Pacing::Answer;
+        SendOrQueue(change.device, change.value, pacing);
     });
 }
 
@@ -121,6 +127,7 @@ void LinkSession::setAutoReconnect(bool on)
 void LinkSession::forgetLinkActivity()
 {
     m_queue.clear();
+    m_drainOnAnswer = false;
     m_state.InFlightEntry = 0;
     m_state.PendingAction = Pending::None;
     m_state.RetryCount = 0;
@@ -332,7 +339,7 @@ void LinkSession::restoreQueuedEdits()
 
 // ---- Sending --------------------------------------------------------------------------------
 
-void LinkSession::SendOrQueue(ParamAddress address, std::int32_t value, bool paced)
+void LinkSession::SendOrQueue(ParamAddress address, std::int32_t value, Pacing pacing)
 {
     if (!isOnline())
         return; // stored only; a later download or edit carries it
@@ -346,9 +353,31 @@ void LinkSession::SendOrQueue(ParamAddress address, std::int32_t value, bool pac
         m_queue.enqueue(address, value);
     }
     // A paced value waits for its acknowledgement before the next parameter goes out.
-    if (paced)
+    if (pacing != Pacing::None)
         m_flags.ReadyToSend = 0;
+    if (pacing == Pacing::Answer)
+        m_drainOnAnswer = true;
     emit holdPlanChanged();
+}
+
+void LinkSession::sendNextQueued()
+{
+    m_flags.ReadyToSend = 0;
+    m_state.RetryCount = 0;
+    sendEntry(m_queue.dequeue());
+}
+
+// One value in flight, the next as soon as its acknowledgement is in.
+void LinkSession::sendNextOnAnswer()
+{
+    if (m_queue.isEmpty()) {
+        m_drainOnAnswer = false;
+        return;
+    }
+    if (isOnline() && m_flags.ReadyToSend == 1 && m_state.PendingAction == Pending::None) {
+        restartHoldCount();
+        sendNextQueued();
+    }
 }
 
 // Sends one entry of the queue. A mode recall (7682) then waits for its acknowledgement,
@@ -449,11 +478,11 @@ void LinkSession::HoldTimerTimer()
     // Only online: the queue waits while a reload or download that a pending action started
     // runs, or its acknowledgements would be taken for the transfer's answers.
     if (isOnline() && m_flags.ReadyToSend == 1 && !m_queue.isEmpty()) {
-        m_flags.ReadyToSend = 0;
-        s.RetryCount = 0;
         s.HoldTick = 0;
-        sendEntry(m_queue.dequeue());
+        sendNextQueued();
     }
+    if (m_queue.isEmpty())
+        m_drainOnAnswer = false;
 
     if (isOnline() && s.HoldTick == HoldTickLimit)
         keepAlive();
@@ -499,6 +528,8 @@ void LinkSession::keepAlive()
 void LinkSession::ComPortRxChar(QByteArrayView bytes)
 {
     m_receiver.receive(bytes);
+    if (m_drainOnAnswer)
+        sendNextOnAnswer();
     emit holdPlanChanged();
 }
 

@@ -96,9 +96,15 @@ public:
     void HoldTimerTicks(int ticks);
 
     void SessionEvent(LinkEvent event);
+    // How a value waits for the one sent before it.
+    enum class Pacing {
+        None,     // goes out at once when nothing is queued (the person's edit)
+        HoldTick, // after the acknowledgement, at the next hold tick (an EQ reset)
+        Answer,   // as soon as the acknowledgement is in (a step of undo, redo or A/B)
+    };
     // Sends a parameter at once, or queues it behind the acknowledgement awaited; a paced one
     // holds the next back until its own acknowledgement.
-    void SendOrQueue(ParamAddress address, std::int32_t value, bool paced = false);
+    void SendOrQueue(ParamAddress address, std::int32_t value, Pacing pacing = Pacing::None);
     // Sends the mode record (index, name) and waits for the processor to store it.
     void StoreMode(int index, const QByteArray& name);
 
@@ -191,6 +197,8 @@ private:
     bool pendingActionDue() const;
     void restoreQueuedEdits();
     void sendEntry(int index);
+    void sendNextQueued();
+    void sendNextOnAnswer();
     void keepAlive();
     // HoldTick starts again from 0 outside a tick: ticks slept through before are void.
     void restartHoldCount()
@@ -216,7 +224,8 @@ private:
     bool m_linkWanted = false; // from the person's link until the person's unlink
     LinkTap* m_tap = nullptr;
     qint64 m_losses = 0;
-    qint64 m_resends = 0; // unanswered frames sent again while online
+    qint64 m_resends = 0;         // unanswered frames sent again while online
+    bool m_drainOnAnswer = false; // the queue holds values paced by their answers alone
     std::array<bool, 3> m_timers{};
     BilingualText m_statusText = LinkText::Offline;
     StatusColour m_statusColour = StatusColour::Neutral;
