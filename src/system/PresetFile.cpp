@@ -1,12 +1,12 @@
 #include "system/PresetFile.h"
 
+#include "core/WholeFile.h"
 #include "system/PresetFolder.h"
 #include "system/PresetFormat.h"
 #include "system/PresetJson.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace aec::PresetFile {
 
@@ -94,14 +94,7 @@ QByteArray Encode(const DeviceValues& values, Format format)
 
 bool Save(const QString& path, const DeviceValues& values, Format format, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(Encode(values, format)) < 0 ||
-        !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return WriteWholeFile(path, Encode(values, format), error);
 }
 
 } // namespace aec::PresetFile

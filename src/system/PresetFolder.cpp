@@ -1,12 +1,12 @@
 #include "system/PresetFolder.h"
 
 #include "core/DiagnosticLog.h"
+#include "core/WholeFile.h"
 #include "system/PresetFile.h"
 #include "system/PresetFormat.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -39,8 +39,9 @@ bool PresetFolder::StaysInFolder(const QString& name)
 
 bool PresetFolder::IsValidNewName(const QString& name)
 {
-    return !name.isEmpty() && name.size() <= MaxNameLength && !name.startsWith(QLatin1Char('.')) &&
-           !name.contains(QLatin1String("..")) && StaysInFolder(name);
+    return !name.trimmed().isEmpty() && name.size() <= MaxNameLength &&
+           !name.startsWith(QLatin1Char('.')) && !name.contains(QLatin1String("..")) &&
+           StaysInFolder(name);
 }
 
 void PresetFolder::EnsurePresetFolders()
@@ -71,10 +72,9 @@ PresetFolder::Outcome PresetFolder::SavePreset(const QString& name, const ParamS
 {
     if (!IsValidNewName(name))
         return {false, PresetText::InvalidName, QStringLiteral("name refused")};
-    QSaveFile file(fileFor(name));
-    if (!file.open(QIODevice::WriteOnly) || file.write(PresetFormat::Encode(store)) < 0 ||
-        !file.commit())
-        return {false, PresetText::CannotSave, file.errorString()};
+    QString error;
+    if (!WriteWholeFile(fileFor(name), PresetFormat::Encode(store), &error))
+        return {false, PresetText::CannotSave, error};
     return {true, {}, {}};
 }
 

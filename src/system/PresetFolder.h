@@ -25,7 +25,7 @@ public:
     // A name that cannot reach outside the preset folder: no path separator ("/" or "\\"),
     // no control character (a NUL would cut the extension off). Every load checks it.
     static bool StaysInFolder(const QString& name);
-    // A name a save may create: one that stays in the folder, is not empty, neither begins
+    // A name a save may create: one that stays in the folder, is not blank, neither begins
     // with a dot (hidden files; "." and "..") nor holds "..", and has at most MaxNameLength
     // characters.
     static bool IsValidNewName(const QString& name);

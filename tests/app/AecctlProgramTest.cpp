@@ -7,9 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <random>
+
+#include <sys/stat.h>
 
 namespace aec {
 namespace {
@@ -134,7 +137,7 @@ TEST_F(AecctlFiles, ShowAndDiffReadParametersByNameAndText)
     EXPECT_EQ(Aecctl({"diff", Data + "presets/two-values.Nddt", temp("missing.json")}).exit, 1);
 }
 
-TEST_F(AecctlFiles, ConvertBringsAScrambledFileBackByteForByte)
+TEST_F(AecctlFiles, ConvertBringsAScrambledFileBackByteForByteAndReplacesOnlyFiles)
 {
     ParamStore store;
     std::mt19937 random(5);
@@ -150,6 +153,19 @@ TEST_F(AecctlFiles, ConvertBringsAScrambledFileBackByteForByte)
     const Result refused = Aecctl({"convert", write("bad.Nddt", "3C2E\r\n"), temp("c.json")});
     EXPECT_EQ(refused.exit, 1);
     EXPECT_FALSE(QFile::exists(temp("c.json")));
+
+    // Only a file is replaced: a FIFO, a link to one and a link to nothing stay as they were.
+    ASSERT_EQ(mkfifo(QFile::encodeName(temp("pipe.json")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(temp("pipe.json"), temp("to-pipe.json")));
+    ASSERT_TRUE(QFile::link(temp("nowhere/x.json"), temp("dangling.json")));
+    for (const char* out : {"pipe.json", "to-pipe.json", "dangling.json"}) {
+        const Result kept = Aecctl({"convert", full, temp(out)});
+        EXPECT_EQ(kept.exit, 1) << out;
+        EXPECT_TRUE(kept.err.contains("left as it is")) << kept.err.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo(temp("pipe.json")).isFile());
+    EXPECT_TRUE(QFileInfo(temp("to-pipe.json")).isSymLink());
+    EXPECT_FALSE(QFileInfo::exists(temp("nowhere")));
 }
 
 TEST_F(AecctlFiles, ImportEqPutsAMeasuredListOntoAPageOfAPreset)

@@ -159,16 +159,13 @@ TEST_F(PresetFolderTest, NamesThatLeaveTheFolderOrHideTheFileAreRefusedAndWriteN
     store.at(0, 1) = 3;
     const QString longest(64, QChar(0x6B4C)); // 64 Chinese characters
     ASSERT_TRUE(folder.SavePreset(longest, store).ok);
-    const QStringList refused = {QStringLiteral("../x"),
-                                 dir.path() + QStringLiteral("/abs"),
-                                 QStringLiteral("a\\b"),
-                                 QStringLiteral(".x"),
-                                 QStringLiteral(".."),
-                                 QStringLiteral("a..b"),
-                                 QStringLiteral("nul") + QChar(0) + "x",
-                                 QStringLiteral("tab\tx"),
-                                 QString(65, QLatin1Char('a')),
-                                 QString(300, QLatin1Char('a'))};
+    const QStringList refused = {
+        QStringLiteral("../x"),        dir.path() + QStringLiteral("/abs"),
+        QStringLiteral("a\\b"),        QStringLiteral(".x"),
+        QStringLiteral(".."),          QStringLiteral("a..b"),
+        QStringLiteral("   "),         QStringLiteral("nul") + QChar(0) + "x",
+        QStringLiteral("tab\tx"),      QString(65, QLatin1Char('a')),
+        QString(300, QLatin1Char('a'))};
     for (const QString& name : refused) {
         const PresetFolder::Outcome saved = folder.SavePreset(name, store);
         EXPECT_FALSE(saved.ok) << name.toStdString();
@@ -196,7 +193,7 @@ TEST_F(PresetFolderTest, NamesThatLeaveTheFolderOrHideTheFileAreRefusedAndWriteN
     EXPECT_TRUE(folder.LoadPreset(longest, loaded, nullptr).ok);
 }
 
-TEST_F(PresetFolderTest, OnlyRegularFilesUpToOneMegabyteAreRead)
+TEST_F(PresetFolderTest, OnlyRegularFilesUpToOneMegabyteAreReadAndOnlyFilesReplaced)
 {
     const QString presets = folder.PresetFolderPath() + "/";
     ASSERT_EQ(mkfifo(QFile::encodeName(presets + "pipe.Nddt").constData(), 0600), 0);
@@ -206,6 +203,9 @@ TEST_F(PresetFolderTest, OnlyRegularFilesUpToOneMegabyteAreRead)
     huge.close();
     for (const char* name : {"pipe", "zero", "huge"})
         EXPECT_TRUE(RefusedPromptly(folder, QLatin1String(name))) << name;
+    const PresetFolder::Outcome onPipe = folder.SavePreset(QStringLiteral("pipe"), ParamStore{});
+    EXPECT_EQ(onPipe.message.english, QStringLiteral("The file cannot be saved!"));
+    EXPECT_FALSE(QFileInfo(presets + "pipe.Nddt").isFile()) << "a save replaced the FIFO";
 
     // A good file grown to exactly 1 MiB in its first word, which the reader does not compare.
     ParamStore store;

@@ -2,13 +2,13 @@
 
 #include "app/ctl/PresetArguments.h"
 #include "core/ParameterNames.h"
+#include "core/WholeFile.h"
 #include "system/EqImport.h"
 #include "system/PresetDiff.h"
 #include "system/PresetFormat.h"
 #include "system/PresetJson.h"
 #include "system/PresetPages.h"
 
-#include <QFile>
 
 namespace aec::ctl {
 namespace {
@@ -206,10 +206,9 @@ int ExportEq(const QStringList& arguments, Console& console)
         console.out << QString::fromUtf8(text);
         return Exit::Success;
     }
-    QFile file(parser.value(output));
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
-        console.err << "aecctl export-eq: cannot write " << file.fileName() << ": "
-                    << file.errorString() << Qt::endl;
+    if (!WriteWholeFile(parser.value(output), text, &error)) {
+        console.err << "aecctl export-eq: cannot write " << parser.value(output) << ": " << error
+                    << Qt::endl;
         return Exit::Refused;
     }
     return Exit::Success;

@@ -3,13 +3,13 @@
 #include "core/FileChooser.h"
 #include "core/MessageService.h"
 #include "core/ParameterModel.h"
+#include "core/WholeFile.h"
 #include "editing/ui/EditingWing.h"
 #include "system/EqImport.h"
 #include "system/PresetFile.h"
 #include "system/PresetFormat.h"
 
 #include <QAbstractButton>
-#include <QSaveFile>
 #include <QWidget>
 
 namespace aec {
@@ -80,9 +80,9 @@ void EqFileControls::exportClicked()
     if (path.isEmpty())
         return;
     const QByteArray text = EqImport::Export(m_wing.model().store, *target);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        tell(WithDetail("EQ文件无法保存:", "The EQ text cannot be saved:", file.errorString()));
+    QString error;
+    if (!WriteWholeFile(path, text, &error))
+        tell(WithDetail("EQ文件无法保存:", "The EQ text cannot be saved:", error));
 }
 
 } // namespace aec

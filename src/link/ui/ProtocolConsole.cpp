@@ -2,6 +2,7 @@
 
 #include "core/Language.h"
 #include "core/MessageService.h"
+#include "core/WholeFile.h"
 #include "link/LinkSession.h"
 #include "link/ProtocolDecoder.h"
 
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -204,15 +204,15 @@ void ProtocolConsole::copy()
 
 bool ProtocolConsole::saveTo(const QString& path)
 {
-    QSaveFile file(path);
     QByteArray bytes = text().toUtf8();
     if (!bytes.isEmpty())
         bytes.append('\n');
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    QString error;
+    if (WriteWholeFile(path, bytes, &error))
         return true;
     if (m_messages)
-        m_messages->inform({QStringLiteral("无法保存 %1：%2").arg(path, file.errorString()),
-                            QStringLiteral("Cannot save %1: %2").arg(path, file.errorString())});
+        m_messages->inform({QStringLiteral("无法保存 %1：%2").arg(path, error),
+                            QStringLiteral("Cannot save %1: %2").arg(path, error)});
     return false;
 }
 
