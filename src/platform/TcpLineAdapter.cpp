@@ -2,6 +2,8 @@
 
 #include <QUrl>
 
+#include <utility>
+
 namespace aec {
 namespace {
 const QString Scheme = QStringLiteral("tcp://");
@@ -34,6 +36,8 @@ TcpLineAdapter::TcpLineAdapter(QObject* parent) : QObject(parent)
     connect(&m_socket, &QTcpSocket::connected, this, [this] {
         m_wasConnected = true;
         m_failure = {};
+        if (!m_unsent.isEmpty())
+            m_socket.write(std::exchange(m_unsent, {}));
     });
     connect(&m_socket, &QTcpSocket::errorOccurred, this, &TcpLineAdapter::handleError);
 }
@@ -57,6 +61,7 @@ bool TcpLineAdapter::open(const QString& portName)
 
 void TcpLineAdapter::close()
 {
+    m_unsent.clear();
     if (m_socket.state() != QAbstractSocket::UnconnectedState)
         m_socket.abort();
 }
@@ -68,9 +73,14 @@ bool TcpLineAdapter::isOpen() const
 
 bool TcpLineAdapter::write(QByteArrayView bytes)
 {
-    // While the connection is being made the socket keeps the bytes and sends them once up.
     if (!isOpen())
         return false;
+    // While the connection is being made the bytes wait here and go once it is up; handed to
+    // the socket then, a refused connection would make it complain on the console.
+    if (m_socket.state() != QAbstractSocket::ConnectedState) {
+        m_unsent.append(bytes.data(), bytes.size());
+        return true;
+    }
     return m_socket.write(bytes.data(), bytes.size()) == bytes.size();
 }
 

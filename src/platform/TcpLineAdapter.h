@@ -48,6 +48,7 @@ private:
     QTcpSocket m_socket;
     PortFailure m_failure;
     bool m_wasConnected = false;
+    QByteArray m_unsent; // written while the connection was being made
 };
 
 } // namespace aec

@@ -23,7 +23,9 @@ Format FormatOfContent(const QByteArray& content)
 {
     // A UTF-8 byte order mark may stand before a JSON document written on Windows.
     const QByteArray start = content.startsWith("\xEF\xBB\xBF") ? content.mid(3) : content;
-    return start.trimmed().startsWith('{') ? Format::Json : Format::Scrambled;
+    // An array is JSON too, if not a preset: its reader says so rather than the hex one.
+    const QByteArray trimmed = start.trimmed();
+    return trimmed.startsWith('{') || trimmed.startsWith('[') ? Format::Json : Format::Scrambled;
 }
 
 QString FormatName(Format format)

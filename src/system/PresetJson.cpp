@@ -25,9 +25,22 @@ QByteArray Quoted(const QString& text)
 // Names listed in a refusal: enough to find the fault, not a screen of a wrong file.
 constexpr int ListedNames = 12;
 
+// A name from the file as a terminal may show it: control characters written as escapes.
+QString Printable(const QString& name)
+{
+    QString shown;
+    for (const QChar c : name)
+        shown += c.category() == QChar::Other_Control
+                     ? QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'))
+                     : QString(c);
+    return shown;
+}
+
 QString NameList(const QStringList& names)
 {
-    QStringList shown = names.mid(0, ListedNames);
+    QStringList shown;
+    for (const QString& name : names.mid(0, ListedNames))
+        shown << Printable(name);
     if (names.size() > ListedNames)
         shown << QStringLiteral("and %1 more").arg(names.size() - ListedNames);
     return shown.join(QStringLiteral(", "));
@@ -111,6 +124,10 @@ private:
         }
         const QJsonValue text = parameter.value(QLatin1String("text"));
         const QString expected = DeviceValueText(*address, value);
+        if (!text.isUndefined() && !text.isString()) {
+            problems << key + QStringLiteral(": \"text\" is not a string");
+            return;
+        }
         if (!text.isUndefined() && text.toString() != expected) {
             problems << key + QStringLiteral(": \"text\" %1 is not the text of value %2 (%3)")
                                   .arg(QString::fromUtf8(Quoted(text.toString())))

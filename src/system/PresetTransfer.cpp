@@ -77,7 +77,9 @@ void PresetTransfer::start(const QString& port)
     // Opened once here so that a port that cannot be opened is named at once, rather than
     // passed over by the search as the window does with the ports it tries.
     if (!m_line.open(port)) {
-        finish(QStringLiteral("cannot open %1").arg(port));
+        const QString reason = m_line.openFailure().detail;
+        finish(reason.isEmpty() ? QStringLiteral("cannot open %1").arg(port)
+                                : QStringLiteral("cannot open %1: %2").arg(port, reason));
         return;
     }
     m_line.close();

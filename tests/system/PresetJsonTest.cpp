@@ -120,6 +120,12 @@ TEST(PresetJson, RefusedDocumentsNameEveryProblemAndYieldNothing)
          Document(R"({"name": "music.eq.5.gain", "value": 130, "text": "4.0dB"})"),
          {"music.eq.5.gain", "2.0dB"}},
         {"no name", Document(R"({"value": 1})"), {"parameter 1"}},
+        {"a control character in a name, shown escaped",
+         Document(R"({"name": "music.pitch\u0000\u001b[2J", "value": 1})"),
+         {"music.pitch\\u0000\\u001b[2J"}},
+        {"a text that is a number",
+         Document(R"({"name": "music.pitch", "value": 7, "text": 7})"),
+         {"music.pitch", "not a string"}},
     };
     for (const auto& c : cases) {
         const PresetJson::DecodeResult result = PresetJson::Decode(c.document);
@@ -158,6 +164,7 @@ TEST(PresetFiles, FormatByExtensionOrContentAndOnlyRegularFilesUpToTheLimit)
     EXPECT_EQ(PresetFile::FormatOfPath("Room.nddt"), Format::Scrambled);
     EXPECT_FALSE(PresetFile::FormatOfPath("Room.txt").has_value());
     EXPECT_EQ(PresetFile::FormatOfContent("\xEF\xBB\xBF  {}"), Format::Json);
+    EXPECT_EQ(PresetFile::FormatOfContent(" [1, 2]"), Format::Json);
     EXPECT_EQ(PresetFile::FormatOfContent("3C2EE4"), Format::Scrambled);
 
     QTemporaryDir dir;

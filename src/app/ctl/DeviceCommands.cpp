@@ -136,8 +136,14 @@ int Apply(const QStringList& arguments, Console& console)
         return Exit::Refused;
     const auto& differences = transfer.differences();
     if (differences.empty()) {
+        // A preset's slot after each block's last is the program's own: nothing sends it.
+        const auto unsent = qsizetype(values->size()) - transfer.compared();
         console.out << "the processor holds " << file << " (" << transfer.compared()
-                    << " values compared)" << Qt::endl;
+                    << " values compared";
+        if (unsent > 0)
+            console.out << "; " << unsent << (unsent == 1 ? " value" : " values")
+                        << " the processor does not keep, not sent";
+        console.out << ")" << Qt::endl;
         return Exit::Success;
     }
     console.out << "the processor differs from " << file << " in " << differences.size() << " of "
