@@ -25,15 +25,10 @@ QByteArray Quoted(const QString& text)
 // Names listed in a refusal: enough to find the fault, not a screen of a wrong file.
 constexpr int ListedNames = 12;
 
-// A name from the file as a terminal may show it: control characters written as escapes.
+// A name from the file as a terminal may show it: control characters as JSON escapes.
 QString Printable(const QString& name)
 {
-    QString shown;
-    for (const QChar c : name)
-        shown += c.category() == QChar::Other_Control
-                     ? QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'))
-                     : QString(c);
-    return shown;
+    return QString::fromUtf8(Quoted(name)).mid(1).chopped(1);
 }
 
 QString NameList(const QStringList& names)

@@ -12,6 +12,12 @@ namespace {
 // still reads so was never answered.
 constexpr std::int32_t NotAnswered = -1;
 
+QString CannotOpen(const QString& port, const QString& reason)
+{
+    return reason.isEmpty() ? QStringLiteral("cannot open %1").arg(port)
+                            : QStringLiteral("cannot open %1: %2").arg(port, reason);
+}
+
 } // namespace
 
 PresetTransfer::PresetTransfer(SerialLine& line, QObject* parent)
@@ -77,9 +83,7 @@ void PresetTransfer::start(const QString& port)
     // Opened once here so that a port that cannot be opened is named at once, rather than
     // passed over by the search as the window does with the ports it tries.
     if (!m_line.open(port)) {
-        const QString reason = m_line.openFailure().detail;
-        finish(reason.isEmpty() ? QStringLiteral("cannot open %1").arg(port)
-                                : QStringLiteral("cannot open %1: %2").arg(port, reason));
+        finish(CannotOpen(port, m_line.openFailure().detail));
         return;
     }
     m_line.close();
@@ -100,7 +104,7 @@ void PresetTransfer::lineLost(const QString& reason)
         return;
     // A network port opens as its connection starts; a refusal comes later, as a loss.
     if (!m_answered && m_line.openFailure().kind != PortFailure::Kind::None)
-        finish(QStringLiteral("cannot open %1: %2").arg(m_port, reason));
+        finish(CannotOpen(m_port, reason));
     else
         finish(QStringLiteral("the line to %1 was lost: %2").arg(m_port, reason));
 }
@@ -146,9 +150,12 @@ void PresetTransfer::compare()
 {
     m_differences.clear();
     m_compared = 0;
+    m_notKept = 0;
     for (const DeviceValue& v : m_values) {
-        if (!held(v.address))
+        if (!held(v.address)) {
+            ++m_notKept;
             continue;
+        }
         ++m_compared;
         const std::int32_t read = m_model.store.at(v.address);
         if (read != v.value)

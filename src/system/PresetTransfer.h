@@ -52,6 +52,8 @@ public:
     // The values compared: those the processor keeps (a preset's slot after each block's last
     // is stored by the program only).
     int compared() const { return m_compared; }
+    // The values of the file the processor does not keep, which no transfer sends.
+    int notKept() const { return m_notKept; }
 
     static constexpr int DeadlineSeconds = 300;
 
@@ -92,6 +94,7 @@ private:
     DeviceValues m_values;
     std::vector<PresetDifference> m_differences;
     int m_compared = 0;
+    int m_notKept = 0;
 };
 
 } // namespace aec

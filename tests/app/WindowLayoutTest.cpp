@@ -400,25 +400,29 @@ TEST(WindowState, TheWindowComesBackAsThePersonLeftIt)
 {
     QTemporaryDir folder;
     QSettings settings(folder.filePath(QStringLiteral("window.ini")), QSettings::IniFormat);
+    struct Started
     {
+        explicit Started(QSettings& settings)
+        {
+            window.setStateStore(&settings);
+            window.show();
+        }
         ParameterModel model;
         DeviceTexts texts;
         Language language;
-        TForm1 window(model, texts, language);
-        window.setStateStore(&settings);
-        window.show();
+        TForm1 window{model, texts, language};
+    };
+    {
+        Started first(settings);
+        TForm1& window = first.window;
         window.resize(1340, 700);
         window.findChild<QTabWidget*>(QStringLiteral("AdvPageControl1"))->setCurrentIndex(2);
         window.LanguageButtonClick();
         ASSERT_EQ(window.captionLanguage(), 1);
         window.close();
     }
-    ParameterModel model;
-    DeviceTexts texts;
-    Language language;
-    TForm1 window(model, texts, language);
-    window.setStateStore(&settings);
-    window.show();
+    Started started(settings);
+    TForm1& window = started.window;
     EXPECT_EQ(window.size(), QSize(1340, 700));
     EXPECT_EQ(window.findChild<QTabWidget*>(QStringLiteral("AdvPageControl1"))->currentIndex(), 2);
     EXPECT_EQ(window.captionLanguage(), 1);

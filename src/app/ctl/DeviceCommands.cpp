@@ -136,8 +136,7 @@ int Apply(const QStringList& arguments, Console& console)
         return Exit::Refused;
     const auto& differences = transfer.differences();
     if (differences.empty()) {
-        // A preset's slot after each block's last is the program's own: nothing sends it.
-        const auto unsent = qsizetype(values->size()) - transfer.compared();
+        const int unsent = transfer.notKept();
         console.out << "the processor holds " << file << " (" << transfer.compared()
                     << " values compared";
         if (unsent > 0)
